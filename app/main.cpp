@@ -8,7 +8,7 @@ int main(int argc, char *argv[])
 
     TApplication Application(argc, argv);
     Application.Initialize();
-    Application.CreateForm(Tavix);
+    Application.CreateForm(Brelun::Tavix);
     Application.Run();
     return 0;
 }

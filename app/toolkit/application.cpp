@@ -1,0 +1,92 @@
+#include "toolkit/application.h"
+
+#include <QFile>
+#include <QIcon>
+#include <QMessageBox>
+#include <QResizeEvent>
+
+#include "toolkit/control.h"
+
+#include <array>
+#include <exception>
+
+TForm::TForm(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+void TForm::create()
+{
+    if (onCreate)
+        TApplication::runHandler([this] { onCreate(this); });
+}
+
+void TForm::resizeEvent(QResizeEvent *event)
+{
+    realignChildren(this);
+    QWidget::resizeEvent(event);
+}
+
+TApplication::TApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+}
+
+TApplication::~TApplication() = default;
+
+void TApplication::Initialize()
+{
+    setApplicationName(QStringLiteral("tavix"));
+    setApplicationDisplayName(QStringLiteral("Tavix"));
+    setApplicationVersion(QStringLiteral("1.0.0.0"));
+    setDesktopFileName(QStringLiteral("tavix"));
+
+    QIcon icon;
+    for (const int size : std::array{16, 24, 32, 48, 256}) {
+        const QString file = QStringLiteral(":/icons/tavix-%1.png").arg(size);
+        if (QFile::exists(file))
+            icon.addFile(file, QSize(size, size));
+    }
+    if (!icon.isNull())
+        setWindowIcon(icon);
+}
+
+void TApplication::Run()
+{
+    if (!m_build)
+        return;
+    m_mainForm.reset(m_build());
+    m_mainForm->create();
+    m_mainForm->show(); // the first picture is the finished window
+    exec();
+    m_mainForm.reset();
+}
+
+void TApplication::runHandler(const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (const std::exception &error) {
+        showError(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        showError(QObject::tr("An unknown error occurred."));
+    }
+}
+
+bool TApplication::notify(QObject *receiver, QEvent *event)
+{
+    // A last resort for errors from code that does not go through runHandler.
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &error) {
+        showError(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        showError(tr("An unknown error occurred."));
+    }
+    return false;
+}
+
+void TApplication::showError(const QString &text)
+{
+    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(), text);
+}

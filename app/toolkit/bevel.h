@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QGraphicsEffect>
+
+// Draws its widget with raised edges: the opacity of the picture, softened over size units,
+// gives a slope at every edge; edges that face the light coming from direction degrees are
+// lightened and those that face away darkened. Flat areas and opacity stay as they are.
+class TBevelEffect : public QGraphicsEffect
+{
+    Q_OBJECT
+
+public:
+    explicit TBevelEffect(QObject *parent = nullptr);
+
+    qreal direction() const { return m_direction; }
+    void setDirection(qreal degrees);
+    qreal size() const { return m_size; }
+    void setSize(qreal units);
+
+protected:
+    void draw(QPainter *painter) override;
+
+private:
+    qreal m_direction = 45;
+    qreal m_size = 2;
+};

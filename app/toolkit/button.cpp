@@ -1,0 +1,71 @@
+#include "toolkit/button.h"
+
+#include "toolkit/application.h"
+
+#include <QKeyEvent>
+
+namespace {
+
+bool isActivationKey(int key)
+{
+    return key == Qt::Key_Enter || key == Qt::Key_Return || key == Qt::Key_Space;
+}
+
+// Keypad Enter carries the keypad flag; that is no modifier a player holds down.
+bool hasModifiers(const QKeyEvent *event)
+{
+    return (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier;
+}
+
+} // namespace
+
+TButton::TButton(QWidget *owner)
+    : QPushButton(owner)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoDefault(true); // Enter clicks the focused button, as on every desktop
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        if (onClick)
+            TApplication::runHandler([this] { onClick(this); });
+    });
+}
+
+void TButton::setFontColor(QRgb color)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::ButtonText, QColor::fromRgba(color));
+    setPalette(p);
+}
+
+void TButton::keyPressEvent(QKeyEvent *event)
+{
+    if (isActivationKey(event->key()) && hasModifiers(event)) {
+        event->ignore();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void TButton::keyReleaseEvent(QKeyEvent *event)
+{
+    if (isActivationKey(event->key()) && hasModifiers(event) && !isDown()) {
+        event->ignore();
+        return;
+    }
+    QPushButton::keyReleaseEvent(event);
+}
+
+void TButton::setFaceText(std::string_view text)
+{
+    setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+}
+
+void TButton::setFaceColor(Brelun::Argb color)
+{
+    setFontColor(color);
+}
+
+void TButton::setFaceVisible(bool visible)
+{
+    setVisible(visible);
+}

@@ -1,0 +1,120 @@
+#include "toolkit/shapes.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+
+TShape::TShape(QWidget *owner)
+    : TControl(owner)
+{
+}
+
+void TShape::setFill(const Fill &fill)
+{
+    m_fill = fill;
+    update();
+}
+
+void TShape::setFillColor(QRgb color)
+{
+    m_fill.color = color;
+    update();
+}
+
+void TShape::setStroke(const Stroke &stroke)
+{
+    m_stroke = stroke;
+    update();
+}
+
+qreal TShape::inset() const
+{
+    return m_stroke.kind == BrushKind::None ? 0 : m_stroke.thickness / 2;
+}
+
+void TShape::paintEvent(QPaintEvent *)
+{
+    const QRectF box = paintRect();
+    const qreal d = inset();
+    const QPainterPath path = outline(box.adjusted(d, d, -d, -d));
+
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    switch (m_fill.kind) {
+    case BrushKind::None:
+        break;
+    case BrushKind::Solid:
+        painter.fillPath(path, QColor::fromRgba(m_fill.color));
+        break;
+    case BrushKind::Gradient: {
+        const auto at = [&](QPointF f) { return QPointF(box.left() + f.x() * box.width(), box.top() + f.y() * box.height()); };
+        QLinearGradient gradient(at(m_fill.gradient.start), at(m_fill.gradient.stop));
+        gradient.setStops(m_fill.gradient.stops);
+        painter.fillPath(path, gradient);
+        break;
+    }
+    }
+    if (m_stroke.kind != BrushKind::None && m_stroke.thickness > 0) {
+        painter.setPen(QPen(QColor::fromRgba(m_stroke.color), m_stroke.thickness));
+        painter.drawPath(path);
+    }
+}
+
+void TRectangle::setRadii(qreal xRadius, qreal yRadius)
+{
+    m_xRadius = xRadius;
+    m_yRadius = yRadius;
+    update();
+}
+
+QPainterPath TRectangle::outline(const QRectF &shapeRect) const
+{
+    QPainterPath path;
+    path.addRoundedRect(shapeRect, m_xRadius, m_yRadius);
+    return path;
+}
+
+void TRoundRect::setCorners(Corners corners)
+{
+    m_corners = corners;
+    update();
+}
+
+QPainterPath TRoundRect::outline(const QRectF &r) const
+{
+    const qreal radius = std::min(r.width(), r.height()) / 2;
+    const qreal d = 2 * radius;
+    const auto rounded = [&](Corner c) { return m_corners.testFlag(c) && radius > 0; };
+
+    QPainterPath path;
+    if (rounded(Corner::TopLeft)) {
+        path.moveTo(r.left(), r.top() + radius);
+        path.arcTo(r.left(), r.top(), d, d, 180, -90);
+    } else {
+        path.moveTo(r.topLeft());
+    }
+    if (rounded(Corner::TopRight))
+        path.arcTo(r.right() - d, r.top(), d, d, 90, -90);
+    else
+        path.lineTo(r.topRight());
+    if (rounded(Corner::BottomRight))
+        path.arcTo(r.right() - d, r.bottom() - d, d, d, 0, -90);
+    else
+        path.lineTo(r.bottomRight());
+    if (rounded(Corner::BottomLeft))
+        path.arcTo(r.left(), r.bottom() - d, d, d, 270, -90);
+    else
+        path.lineTo(r.bottomLeft());
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath TCircle::outline(const QRectF &r) const
+{
+    const qreal diameter = std::min(r.width(), r.height());
+    QPainterPath path;
+    path.addEllipse(QRectF(0, 0, diameter, diameter).translated(r.center() - QPointF(diameter, diameter) / 2));
+    return path;
+}

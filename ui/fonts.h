@@ -1,0 +1,8 @@
+#pragma once
+
+namespace Brelun {
+
+// Makes the fonts the window is drawn with available to the toolkit, once per process.
+void loadWindowFonts();
+
+} // namespace Brelun
