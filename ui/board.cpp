@@ -13,12 +13,15 @@ constexpr QRgb CellFill = 0xFF2EC0F1;
 
 } // namespace
 
+// The arrays take each control as soon as it exists, so that anything that asks about it while
+// it is being set up (an assistive technology, say) already knows which cell or ball it is.
 void TTavix::FormCreate(QObject *)
 {
     const Array1<TRectangle *, 4> rows{{Rectangle2, Rectangle7, Rectangle4, Rectangle6}};
 
     for (int i = 1; i <= 20; ++i) {
         TRectangle *cell = new TRectangle(this);
+        RR[i] = cell;
         cell->setVisible(true);
         cell->setAlign(Rectangle3->align());
         cell->setMargins(Rectangle3->margins());
@@ -32,9 +35,9 @@ void TTavix::FormCreate(QObject *)
         if (i > 16)
             cell->setAlign(Align::MostRight);
         cell->setParentControl(rows[i <= 16 ? (i - 1) / 4 + 1 : i - 16]);
-        RR[i] = cell;
 
         TLabel *text = new TLabel(this);
+        LL[i] = text;
         text->beginUpdate();
         text->setStyledSettings(StyledSetting::Family | StyledSetting::Style);
         text->setText(QString::number(i));
@@ -48,12 +51,12 @@ void TTavix::FormCreate(QObject *)
         text->setParentControl(cell);
         text->setVisible(true);
         text->setTag(i);
-        LL[i] = text;
         faces.cells[i] = text;
     }
 
     for (int j = 1; j <= 7; ++j) {
         TCircle *ball = new TCircle(this);
+        WW[j] = ball;
         ball->setStroke(Circle3->stroke());
         Fill fill = ball->fill();
         fill.kind = Circle3->fill().kind;
@@ -65,9 +68,9 @@ void TTavix::FormCreate(QObject *)
         ball->setTag(j);
         const qreal w = ball->bounds().width();
         ball->setPosition({(w + 4) * j - w, ball->bounds().y()});
-        WW[j] = ball;
 
         TLabel *text = new TLabel(this);
+        WL[j] = text;
         text->beginUpdate();
         text->setStyledSettings({});
         text->setText(QString());
@@ -79,7 +82,6 @@ void TTavix::FormCreate(QObject *)
         text->endUpdate();
         text->setParentControl(ball);
         text->setTag(j);
-        WL[j] = text;
         faces.balls[j] = text;
     }
 

@@ -1,6 +1,7 @@
 #include "ui/tavix.h"
 
 #include "game/faces.h"
+#include "ui/accessibility.h"
 #include "ui/fonts.h"
 
 namespace Brelun {
@@ -8,6 +9,7 @@ namespace Brelun {
 TTavix::TTavix()
 {
     loadWindowFonts();
+    installAccessibility();
     setWindowTitle(QStringLiteral("Tavix"));
     resize(385, 650);
     {

@@ -1,0 +1,16 @@
+#pragma once
+
+class QAccessibleInterface;
+class QObject;
+class QString;
+
+namespace Brelun {
+
+// Presents the window's controls to assistive technologies: the displays with their values,
+// the ticket cells and balls with what they show, the controls as buttons that can be pressed.
+QAccessibleInterface *accessibleFor(const QString &className, QObject *object);
+
+// Registers accessibleFor with the toolkit, once per process.
+void installAccessibility();
+
+} // namespace Brelun
