@@ -1,5 +1,6 @@
 #include "toolkit/label.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -29,6 +30,20 @@ void TLabel::setText(const QString &text)
     m_text = text;
     fitToText();
     update();
+    announceChange();
+}
+
+// A label's text names it, and the control that holds it, to assistive technologies.
+void TLabel::announceChange()
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+    if (QWidget *holder = parentWidget()) {
+        QAccessibleEvent holderChanged(holder, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&holderChanged);
+    }
 }
 
 void TLabel::setTextSettings(const TextSettings &settings)
@@ -43,6 +58,7 @@ void TLabel::setFontColor(QRgb color)
         return;
     m_settings.fontColor = color;
     update();
+    announceChange(); // a cell or ball that lights up now reads as matched
 }
 
 void TLabel::setWordWrap(bool on)

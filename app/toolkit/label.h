@@ -71,6 +71,7 @@ protected:
 
 private:
     void fitToText();
+    void announceChange();
 
     QString m_text;
     TextSettings m_settings;
