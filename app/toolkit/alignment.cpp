@@ -64,9 +64,11 @@ QRectF inside(const QRectF &area, const Margins &m)
             nonNegative(area.width() - m.left - m.right), nonNegative(area.height() - m.top - m.bottom)};
 }
 
+// The largest size of the same proportions that fits the room. A child's size is all it keeps
+// of its proportions, so an empty room leaves it as it is rather than scaling it to nothing.
 QSizeF fitted(QSizeF size, QSizeF room)
 {
-    if (size.width() <= 0 || size.height() <= 0)
+    if (size.width() <= 0 || size.height() <= 0 || room.width() <= 0 || room.height() <= 0)
         return size;
     const qreal factor = std::min(room.width() / size.width(), room.height() / size.height());
     return size * nonNegative(factor);
