@@ -11,6 +11,7 @@
 #include <functional>
 #include <initializer_list>
 #include <limits>
+#include <ostream>
 #include <random>
 #include <string>
 #include <utility>
@@ -178,6 +179,8 @@ struct Control
 {
     std::string name;
     std::function<void()> press;
+
+    friend void PrintTo(const Control &c, std::ostream *os) { *os << c.name; }
 };
 
 class LockedControl : public BetTest, public ::testing::WithParamInterface<Control>

@@ -265,7 +265,7 @@ TEST_F(WinningLineTest, ChangesNoColourNoCounterNoWinAndNoTicket)
     GO.SelLCount = 1;
     GO.SlctCount = 7;
     const Brelun::Tgo before = GO;
-    board.ball(2).color = Brelun::HighlightColor;
+    board.ball(2).color = fakes::Highlight;
     for (int k : {14, 2, 6, 10, 8, 11})
         chance.add(drawFor(k, 16));
     chance.add(drawFor(C, 4));
@@ -275,7 +275,7 @@ TEST_F(WinningLineTest, ChangesNoColourNoCounterNoWinAndNoTicket)
     Brelun::Tgo expected = before;
     expected.WLine = {{14, 2, 6, 10, 8, 11, C}};
     fakes::expectSameState(expected, GO);
-    EXPECT_EQ(board.ball(2).color, Brelun::HighlightColor);
+    EXPECT_EQ(board.ball(2).color, fakes::Highlight);
     int colourWrites = 0;
     for (const fakes::FakeFace &ball : board.balls)
         colourWrites += ball.colorWrites;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <random>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -27,7 +28,8 @@ inline double drawFor(int k, int n)
 }
 
 // A clock stopped at one time of day and a list of draws handed out in order. A draw the
-// test did not arrange fails the test: the rules drew more often than the rule allows.
+// test did not arrange fails the test: the rules drew more often than the rule allows. It also
+// throws, ending the test there, since a loop that redraws could otherwise spin for ever.
 class ScriptedChance final : public Brelun::Chance
 {
 public:
@@ -47,7 +49,7 @@ public:
         if (taken >= draws.size()) {
             ADD_FAILURE() << "draw number " << taken + 1 << " was taken, but only " << draws.size()
                           << " were arranged";
-            return 0.0;
+            throw std::logic_error("a draw was taken that the test did not arrange");
         }
         return draws[taken++];
     }

@@ -9,6 +9,11 @@
 
 namespace fakes {
 
+// The colours the player sees, written out here rather than taken from the game's own
+// constants, so that a wrong constant shows.
+inline constexpr Brelun::Argb Highlight = 0xFFFD1717;
+inline constexpr Brelun::Argb NormalText = 0xFF030000;
+
 // A label or button that keeps what the rules last wrote into it and counts the writes,
 // so a test can tell "written again with the same text" from "not written at all".
 class FakeFace final : public Brelun::TextFace
@@ -65,6 +70,16 @@ public:
         for (const FakeFace &face : balls)
             total += face.writes();
         return total;
+    }
+
+    // Back to controls that were never written, as between two separate games of a test.
+    void clear()
+    {
+        for (FakeFace &face : cells)
+            face = FakeFace{};
+        for (FakeFace &face : balls)
+            face = FakeFace{};
+        stake = win = chips = show = FakeFace{};
     }
 
     void forgetWrites()

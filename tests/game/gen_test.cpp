@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -45,6 +46,8 @@ struct ShareCase
     std::int32_t x1;
     std::int32_t x2;
     Shares expected;
+
+    friend void PrintTo(const ShareCase &c, std::ostream *os) { *os << c.name; }
 };
 
 class GenShares : public ::testing::TestWithParam<ShareCase>
@@ -77,6 +80,11 @@ struct EdgeCase
     std::int32_t x2;
     int l;
     std::int64_t expected;
+
+    friend void PrintTo(const EdgeCase &c, std::ostream *os)
+    {
+        *os << "gen(" << c.x1 << ", " << c.x2 << ") at l = " << c.l;
+    }
 };
 
 class GenEdges : public ::testing::TestWithParam<EdgeCase>
@@ -144,6 +152,8 @@ struct TimeShiftCase
     std::string name;
     TimeOfDay time;
     int shift; // how far the time of day turns l, modulo 10000
+
+    friend void PrintTo(const TimeShiftCase &c, std::ostream *os) { *os << c.name; }
 };
 
 class GenTimeOfDay : public ::testing::TestWithParam<TimeShiftCase>

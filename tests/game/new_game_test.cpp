@@ -15,8 +15,8 @@
 namespace {
 
 using Brelun::GO;
-using Brelun::HighlightColor;
-using Brelun::NormalTextColor;
+using fakes::Highlight;
+using fakes::NormalText;
 using fakes::drawFor;
 
 class NewGameTest : public fakes::GameTest
@@ -37,12 +37,12 @@ protected:
         GO.SlctCount = 7;
         for (int k = 1; k <= 20; ++k) {
             board.cell(k).text = "x";
-            board.cell(k).color = k % 3 == 0 ? HighlightColor : NormalTextColor;
+            board.cell(k).color = k % 3 == 0 ? Highlight : NormalText;
         }
         const char *balls[] = {"5", "9", "1", "16", "12", "3", "L"};
         for (int i = 1; i <= 7; ++i) {
             board.ball(i).text = balls[i - 1];
-            board.ball(i).color = i % 2 == 0 ? HighlightColor : NormalTextColor;
+            board.ball(i).color = i % 2 == 0 ? Highlight : NormalText;
         }
         board.stake.text = "10";
         board.show.visible = true;
@@ -65,7 +65,7 @@ TEST_F(NewGameTest, BlanksEveryCellAndSetsItBackToTheNormalTextColour)
     for (int k = 1; k <= 20; ++k) {
         SCOPED_TRACE(k);
         EXPECT_EQ(board.cell(k).text, "");
-        EXPECT_EQ(board.cell(k).color, NormalTextColor);
+        EXPECT_EQ(board.cell(k).color, NormalText);
     }
 }
 
@@ -77,7 +77,7 @@ TEST_F(NewGameTest, SetsTheBallsBackToTheNormalTextColourAndKeepsTheWinningLineO
     const char *balls[] = {"5", "9", "1", "16", "12", "3", "L"};
     for (int i = 1; i <= 7; ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(board.ball(i).color, NormalTextColor);
+        EXPECT_EQ(board.ball(i).color, NormalText);
         EXPECT_EQ(board.ball(i).text, balls[i - 1]);
         EXPECT_EQ(board.ball(i).textWrites, 0);
     }
