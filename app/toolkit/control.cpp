@@ -42,8 +42,13 @@ void TControl::setAlign(Align align)
 {
     if (m_align == align)
         return;
+    const bool wasAligned = m_align != Align::None;
     m_align = align;
-    parentNeedsLayout();
+    // A child that stops being aligned gives the room it held back to its siblings.
+    if (wasAligned && m_updating == 0 && parentWidget() != nullptr)
+        realignChildren(parentWidget());
+    else
+        parentNeedsLayout();
 }
 
 void TControl::setMargins(Margins margins)
@@ -72,10 +77,18 @@ void TControl::setBounds(const QRectF &bounds)
 
 void TControl::setParentControl(QWidget *parent)
 {
+    QWidget *const oldParent = parentWidget();
+    const bool visible = m_visible;
     setParent(parent); // a new child is the topmost of its siblings
+    // Qt hides a shown widget on its way to another parent, through our setVisible; the
+    // control's own shown or hidden state is not Qt's to change.
+    m_visible = visible;
     QWidget::setVisible(m_visible && parent != nullptr);
-    if (m_align != Align::None)
-        parentNeedsLayout();
+    if (m_align == Align::None)
+        return;
+    if (oldParent != nullptr && oldParent != parent && m_updating == 0)
+        realignChildren(oldParent); // the room it held there goes back to its old siblings
+    parentNeedsLayout();
 }
 
 void TControl::setVisible(bool visible)
