@@ -2,6 +2,7 @@
 
 #include "toolkit/application.h"
 
+#include <QHideEvent>
 #include <QKeyEvent>
 
 namespace {
@@ -53,6 +54,16 @@ void TButton::keyReleaseEvent(QKeyEvent *event)
         return;
     }
     QPushButton::keyReleaseEvent(event);
+}
+
+// Qt leaves the focus on a hidden widget when nothing else in the window can take it, and
+// Enter or Space would still click the button nobody sees. Hiding it, or what holds it, takes
+// the focus away; a hidden window (minimised, say) keeps its focus for when it comes back.
+void TButton::hideEvent(QHideEvent *event)
+{
+    if (!event->spontaneous())
+        clearFocus();
+    QPushButton::hideEvent(event);
 }
 
 void TButton::setFaceText(std::string_view text)
