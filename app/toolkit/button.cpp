@@ -4,6 +4,7 @@
 
 #include <QHideEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace {
 
@@ -64,6 +65,17 @@ void TButton::hideEvent(QHideEvent *event)
     if (!event->spontaneous())
         clearFocus();
     QPushButton::hideEvent(event);
+}
+
+// The second press of a double click clicks no second time: it does not press the button down,
+// so its release finds nothing to click.
+void TButton::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QPushButton::mouseDoubleClickEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void TButton::setFaceText(std::string_view text)

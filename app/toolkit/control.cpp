@@ -136,7 +136,10 @@ void TControl::mouseDoubleClickEvent(QMouseEvent *event)
 
 void TControl::press(QMouseEvent *event, bool secondOfDoubleClick)
 {
-    if (!takesMouse()) {
+    // The left, right and middle buttons press a control; a mouse's side buttons do not.
+    const Qt::MouseButton button = event->button();
+    const bool pressingButton = button == Qt::LeftButton || button == Qt::RightButton || button == Qt::MiddleButton;
+    if (!takesMouse() || !pressingButton) {
         event->ignore();
         return;
     }

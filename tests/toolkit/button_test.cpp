@@ -58,6 +58,14 @@ TEST_F(PushButton, ClicksOnALeftPressReleasedOverIt)
     EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(PushButton, DoubleClickClicksItOnce)
+{
+    QTest::mouseDClick(window(), Qt::LeftButton, Qt::NoModifier, {140, 80});
+    EXPECT_EQ(clicks, 1);
+    QTest::mouseClick(window(), Qt::LeftButton, Qt::NoModifier, {140, 80});
+    EXPECT_EQ(clicks, 2) << "the next click after a double click counts again";
+}
+
 TEST_F(PushButton, PressGivesItTheFocus)
 {
     ASSERT_FALSE(button->hasFocus());

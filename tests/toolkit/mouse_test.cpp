@@ -176,6 +176,13 @@ TEST_F(Mouse, HiddenControlTakesNothingNorDoesAnythingInsideIt)
     EXPECT_EQ(log, (Log{"press background left at 30,120", "click background", "press background middle at 80,170"}));
 }
 
+TEST_F(Mouse, PressOfASideButtonFiresNothing)
+{
+    QTest::mouseClick(window(), Qt::BackButton, Qt::NoModifier, {30, 30});
+    QTest::mouseClick(window(), Qt::ForwardButton, Qt::NoModifier, {30, 30});
+    EXPECT_EQ(log, Log{});
+}
+
 TEST_F(Mouse, ControlHiddenByItsOwnPressGivesNoClick)
 {
     outer->onMouseDown = [this](TControl *, Qt::MouseButton, Qt::KeyboardModifiers, QPointF) {
