@@ -1,5 +1,5 @@
-// Build-time tool: draws the Tavix icon at every size the desktop and Windows ask for and writes
-// tavix-<size>.png and tavix.ico into the directory given as its one argument.
+// Build-time tool: draws the Tavix icon at the sizes given (CMake holds the list) and writes
+// tavix-<size>.png for each and tavix.ico with all of them into the output directory.
 #include "icofile.h"
 #include "iconart.h"
 
@@ -12,8 +12,8 @@
 
 int main(int argc, char *argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT-DIRECTORY\n", argv[0]);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s OUTPUT-DIRECTORY SIZE...\n", argv[0]);
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -23,7 +23,13 @@ int main(int argc, char *argv[])
     }
 
     QList<QImage> images;
-    for (const int size : {16, 24, 32, 48, 256}) {
+    for (int i = 2; i < argc; ++i) {
+        bool ok = false;
+        const int size = QString::fromLocal8Bit(argv[i]).toInt(&ok);
+        if (!ok || size < 1 || size > 256) { // an ICO directory entry cannot say more than 256
+            std::fprintf(stderr, "bad size %s\n", argv[i]);
+            return 2;
+        }
         const QImage image = TavixIcon::draw(size);
         const QString path = out.filePath(QStringLiteral("tavix-%1.png").arg(size));
         if (!image.save(path, "PNG")) {
