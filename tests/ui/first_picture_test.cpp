@@ -109,11 +109,17 @@ TEST_F(TavixWindow, OnceShownShowStandsOverTheWhiteBelowStartLotto)
     EXPECT_EQ(at(window->Button1), QRect(264, 587, 80, 41));
     EXPECT_GT(at(window->Button1).top(), at(window->Rectangle19).bottom());
     EXPECT_EQ(window->childAt(QPoint(304, 607)), window->Button1);
+    // The push button is drawn there, its caption in red.
     const QImage image = picture();
     int drawn = 0;
+    int red = 0;
     for (int y = 587; y < 628; ++y) {
-        for (int x = 264; x < 344; ++x)
-            drawn += image.pixel(x, y) != 0xFFFFFFFF ? 1 : 0;
+        for (int x = 264; x < 344; ++x) {
+            const QRgb p = image.pixel(x, y);
+            drawn += p != 0xFFFFFFFF ? 1 : 0;
+            red += qRed(p) > 200 && qGreen(p) < 90 && qBlue(p) < 90 ? 1 : 0;
+        }
     }
     EXPECT_GT(drawn, 0);
+    EXPECT_GT(red, 0);
 }

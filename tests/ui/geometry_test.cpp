@@ -180,6 +180,9 @@ TEST_F(TavixWindow, AResizeMovesNoCellWithinItsRowAndBackAgainRestoresEveryPlace
     const std::vector<QRectF> before = cellPlacesInTheirRows();
     resizeTo(500, 650);
     EXPECT_EQ(cellPlacesInTheirRows(), before);
+    // Smaller than the window's content: the control area has no height left.
+    resizeTo(200, 300);
+    EXPECT_EQ(cellPlacesInTheirRows(), before);
     resizeTo(385, 650);
     EXPECT_EQ(cellPlacesInTheirRows(), before);
     expectPlaces(*window, &Place::at385);
