@@ -95,12 +95,36 @@ TEST_P(OffTheCells, AClickDoesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(Points, OffTheCells,
-                         ::testing::Values(QPoint(94, 157),   // between the first two cells of row 1
+                         ::testing::Values(QPoint(41, 157),   // just left of row 1's first cell
+                                           QPoint(92, 157),   // just right of it
+                                           QPoint(67, 182),   // just below it
+                                           QPoint(94, 157),   // between the first two cells of row 1
                                            QPoint(201, 280),  // between the last two number cells of row 3
                                            QPoint(67, 188),   // between rows 1 and 2
                                            QPoint(255, 157),  // the empty stretch of row 1, its left end
                                            QPoint(275, 218),  // the empty stretch of row 2
                                            QPoint(296, 340)), // the empty stretch of row 4, its right end
+                         [](const auto &info) {
+                             return "At" + std::to_string(info.param.x()) + "x" + std::to_string(info.param.y());
+                         });
+
+class OnACellsEdge : public Ticket, public ::testing::WithParamInterface<QPoint>
+{
+};
+
+TEST_P(OnACellsEdge, AClickOpensTheCell)
+{
+    const int cell = 4; // the top row's leftmost cell, at 42,133 and 50 x 49
+    ASSERT_TRUE(cellPlace(cell).contains(GetParam()));
+    clickAt(GetParam());
+    EXPECT_EQ(cellText(cell), QString::number(GO.FLine[cell]));
+    EXPECT_EQ(GO.SlctCount, 1);
+    EXPECT_TRUE(GO.go);
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, OnACellsEdge,
+                         ::testing::Values(QPoint(42, 157), QPoint(91, 157), QPoint(67, 133), QPoint(67, 181),
+                                           QPoint(42, 133), QPoint(91, 181)),
                          [](const auto &info) {
                              return "At" + std::to_string(info.param.x()) + "x" + std::to_string(info.param.y());
                          });

@@ -2,6 +2,8 @@
 // letter choice charges.
 #include "play_window.h"
 
+#include <QTest>
+
 #include <cstdint>
 
 namespace play {
@@ -171,6 +173,18 @@ TEST_F(Payout, StartLottoSettlesTheWinHeldWhateverTheStakeBecameSince)
     press(Control::StartLotto);
     EXPECT_EQ(GO.Chips, 540);
     EXPECT_EQ(chipsText(), QStringLiteral("540"));
+    expectWin(0);
+}
+
+TEST_F(Payout, ADoubleClickOnStartLottoSettlesTheWinOnce)
+{
+    press(Control::PlusTen);
+    openNumbers(6, 0);
+    clickCell(otherLetterCell());
+    expectWin(5000);
+    QTest::mouseDClick(handle(), Qt::LeftButton, {}, placeOf(Control::StartLotto).center());
+    EXPECT_EQ(GO.Chips, 5480);
+    EXPECT_EQ(chipsText(), QStringLiteral("5480"));
     expectWin(0);
 }
 
