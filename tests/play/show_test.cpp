@@ -152,6 +152,29 @@ TEST_F(ShowButton, LeavesTheNextClickToPlayOnFromTheSettledGame)
     EXPECT_TRUE(w->Button1->isVisible());
 }
 
+TEST_F(ShowButton, PressedWhileANumberClickHoldsTheLockLeavesItHeld)
+{
+    press(Control::PlusTen);
+    openNumbers(4, 2);
+    clickCell(otherLetterCell());
+    clickCell(cellsWithoutWinningNumbers()[2]);
+    ASSERT_TRUE(GO.go);
+    ASSERT_TRUE(w->Button1->isVisible());
+    const Figures before = figures();
+
+    clickShow();
+    EXPECT_FALSE(w->Button1->isVisible());
+    EXPECT_EQ(figures(), before);
+    press(Control::PlusOne);
+    press(Control::StartLotto);
+    EXPECT_EQ(figures(), before);
+    EXPECT_EQ(stakeText(), QStringLiteral("10"));
+
+    clickCell(winningLetterCell());
+    EXPECT_FALSE(GO.go);
+    EXPECT_EQ(winText(), QStringLiteral("50"));
+}
+
 TEST_F(ShowButton, TakesNoClickOrKeyWhileHidden)
 {
     const Picture before = picture();
