@@ -1,0 +1,62 @@
+#pragma once
+
+#include "soak/dice.h"
+
+#include "ui/tavix.h"
+
+#include <QRect>
+#include <QString>
+#include <QTimer>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace soak {
+
+// The game's window as the program builds it, shown on the offscreen platform, with the
+// game's chance taken from a seed.
+class SoakWindow
+{
+public:
+    explicit SoakWindow(std::uint64_t gameSeed);
+    ~SoakWindow();
+    SoakWindow(const SoakWindow &) = delete;
+    SoakWindow &operator=(const SoakWindow &) = delete;
+
+    Brelun::TTavix &window() { return *m_window; }
+
+    // Input needs no picture: the window paints only when asked, so that painting (the bevel's
+    // blur above all) does not take most of a run's time.
+    void holdPainting();
+    void paintOnce();
+
+    // A cell, a ball or a bet control that stands elsewhere in its parent than when the window
+    // first showed: resizes must move none of them within their rows and bands.
+    std::optional<std::string> misplaced() const;
+
+    // An error box (closed at once) or a warning from Qt since the last call.
+    std::optional<std::string> trouble();
+
+private:
+    void releaseHeldButtons();
+
+    struct Place
+    {
+        const QWidget *control;
+        QRect geometry;
+        std::string name;
+    };
+
+    SeededChance m_chance;
+    Brelun::testing::ScopedChance m_scopedChance;
+    std::unique_ptr<Brelun::TTavix> m_window;
+    std::vector<Place> m_places;
+    QTimer m_boxWatch;
+    QString m_boxText;
+    QtMessageHandler m_previousHandler = nullptr;
+};
+
+} // namespace soak
