@@ -14,6 +14,7 @@ import subprocess
 import tempfile
 import time
 
+HERE = os.path.dirname(os.path.abspath(__file__))
 TOOLS = ("Xvfb", "openbox", "xdotool", "wmctrl", "import", "xdpyinfo")
 SERVER_ATTEMPTS = 3
 
@@ -72,6 +73,17 @@ class Image:
 
     def region(self, x, y, w, h):
         return bytes(b for yy in range(y, y + h) for b in self.data[3 * (yy * self.width + x):3 * (yy * self.width + x + w)])
+
+
+def _with_suppressions(options, extra_file, merged_file):
+    """Sanitizer options whose suppressions file also holds extra_file's (a tool reads only one)."""
+    fields = [f for f in options.split(":") if f]
+    given = [f.split("=", 1)[1] for f in fields if f.startswith("suppressions=")]
+    with open(merged_file, "w") as merged:
+        for path in given + [extra_file]:
+            with open(path) as part:
+                merged.write(part.read() + "\n")
+    return ":".join([f for f in fields if not f.startswith("suppressions=")] + ["suppressions=" + merged_file])
 
 
 def colour_distance(a, b):
@@ -155,7 +167,17 @@ class Display:
                if not k.startswith(("QT_", "DBUS_", "WAYLAND_")) and k != "XAUTHORITY"}
         env.update(DISPLAY=self.name, XDG_RUNTIME_DIR=self.runtime_dir, QT_QPA_PLATFORM="xcb")
         env.update(extra)
+        self._add_sanitizer_suppressions(env)
         return env
+
+    def _add_sanitizer_suppressions(self, env):
+        """Under the sanitizers, adds the system libraries' known reports that only xcb brings."""
+        if "ASAN_OPTIONS" not in env:
+            return
+        env["ASAN_OPTIONS"] = _with_suppressions(env["ASAN_OPTIONS"], os.path.join(HERE, "asan_xcb.supp"),
+                                                 os.path.join(self.runtime_dir, "asan.supp"))
+        env["LSAN_OPTIONS"] = _with_suppressions(env.get("LSAN_OPTIONS", ""), os.path.join(HERE, "lsan_xcb.supp"),
+                                                 os.path.join(self.runtime_dir, "lsan.supp"))
 
     def tool(self, *args):
         return subprocess.run(args, env=self.env(), capture_output=True, text=True, check=True).stdout
