@@ -46,13 +46,13 @@ class Image:
     def __init__(self, ppm):
         fields, pos = [], 0
         while len(fields) < 4:  # magic, width, height, maxval; '#' comments may sit between them
-            while ppm[pos:pos + 1].isspace():
+            while pos < len(ppm) and ppm[pos:pos + 1].isspace():
                 pos += 1
             if ppm[pos:pos + 1] == b"#":
                 pos = ppm.index(b"\n", pos)
                 continue
             end = pos
-            while not ppm[end:end + 1].isspace():
+            while end < len(ppm) and not ppm[end:end + 1].isspace():
                 end += 1
             fields.append(ppm[pos:end])
             pos = end
