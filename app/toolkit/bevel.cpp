@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <vector>
 
@@ -54,15 +55,38 @@ std::vector<float> softenedAlpha(const QImage &image, int radius)
     return alpha;
 }
 
-// Moves a premultiplied channel toward its opacity (light) or toward zero (shade).
-int shade(int channel, int alpha, float light)
+// Whether a picture has the given opacity, a byte a pixel in row order.
+bool hasOpacity(const QImage &image, const std::vector<std::uint8_t> &opacity)
 {
-    const float c = static_cast<float>(channel);
-    const float moved = light > 0 ? c + (static_cast<float>(alpha) - c) * light : c * (1.0F + light);
-    return std::clamp(static_cast<int>(std::lround(moved)), 0, alpha);
+    if (opacity.size() != static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height()))
+        return false;
+    auto expected = opacity.begin();
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x, ++expected) {
+            if (qAlpha(row[x]) != *expected)
+                return false;
+        }
+    }
+    return true;
 }
 
-void bevel(QImage &image, qreal radiusInPixels, qreal directionDegrees)
+std::vector<std::uint8_t> opacityOf(const QImage &image)
+{
+    std::vector<std::uint8_t> opacity;
+    opacity.reserve(static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.height()));
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            opacity.push_back(static_cast<std::uint8_t>(qAlpha(row[x])));
+    }
+    return opacity;
+}
+
+// The light that falls on the picture's edges, as a layer to lay over it: white where an edge
+// faces the light, black where it faces away, as opaque as the edge is steep, clear elsewhere.
+// Laid over an opaque pixel it moves the colour toward white or black by that share.
+QImage edgeLight(const QImage &image, qreal radiusInPixels, qreal directionDegrees)
 {
     const int radius = std::max(1, static_cast<int>(std::lround(radiusInPixels / 2)));
     const int w = image.width();
@@ -77,8 +101,12 @@ void bevel(QImage &image, qreal radiusInPixels, qreal directionDegrees)
     const float lx = static_cast<float>(std::cos(angle));
     const float ly = static_cast<float>(std::sin(angle));
     const float gain = Strength * static_cast<float>(radiusInPixels);
+    QImage layer(image.size(), QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(image.devicePixelRatio()); // it must cover the picture pixel for pixel
+    layer.fill(Qt::transparent);
     for (int y = 0; y < h; ++y) {
-        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        auto *out = reinterpret_cast<QRgb *>(layer.scanLine(y));
         for (int x = 0; x < w; ++x) {
             const int a = qAlpha(row[x]);
             if (a == 0)
@@ -86,12 +114,13 @@ void bevel(QImage &image, qreal radiusInPixels, qreal directionDegrees)
             const float gx = (at(x + 1, y) - at(x - 1, y)) / 2;
             const float gy = (at(x, y + 1) - at(x, y - 1)) / 2;
             const float light = std::clamp((gx * lx + gy * ly) * gain, -Strength, Strength);
-            if (light == 0)
-                continue;
-            row[x] = qRgba(shade(qRed(row[x]), a, light), shade(qGreen(row[x]), a, light),
-                           shade(qBlue(row[x]), a, light), a);
+            // Only as much as the picture itself covers the pixel, so clear areas stay clear.
+            const int share = std::clamp(static_cast<int>(std::lround(std::abs(light) * static_cast<float>(a))), 0, 255);
+            const int white = light > 0 ? share : 0;
+            out[x] = qRgba(white, white, white, share);
         }
     }
+    return layer;
 }
 
 } // namespace
@@ -119,12 +148,17 @@ void TBevelEffect::draw(QPainter *painter)
     const QPixmap source = sourcePixmap(Qt::DeviceCoordinates, &offset, QGraphicsEffect::NoPad);
     if (source.isNull())
         return;
-    QImage image = source.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage image = source.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     // The picture is in device pixels, so the softening follows the display's scale.
-    bevel(image, m_size * painter->device()->devicePixelRatioF(), m_direction);
+    const qreal radius = m_size * painter->device()->devicePixelRatioF();
+    // The edges come from the opacity alone. Opening a cell writes text onto an opaque cell and
+    // leaves the opacity as it was, so the light worked out for the last picture still holds.
+    if (radius != m_cache.radius || m_direction != m_cache.direction || !hasOpacity(image, m_cache.opacity))
+        m_cache = {opacityOf(image), radius, m_direction, edgeLight(image, radius, m_direction)};
 
     const QTransform restore = painter->worldTransform();
     painter->setWorldTransform(QTransform());
-    painter->drawImage(offset, image);
+    painter->drawPixmap(offset, source);
+    painter->drawImage(offset, m_cache.light);
     painter->setWorldTransform(restore);
 }

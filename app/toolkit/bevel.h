@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QGraphicsEffect>
+#include <QImage>
+
+#include <cstdint>
+#include <vector>
 
 // Draws its widget with raised edges: the opacity of the picture, softened over size units,
 // gives a slope at every edge; edges that face the light coming from direction degrees are
@@ -21,6 +25,16 @@ protected:
     void draw(QPainter *painter) override;
 
 private:
+    // The edges of the last picture, kept for as long as its opacity does not change.
+    struct Cache
+    {
+        std::vector<std::uint8_t> opacity;
+        qreal radius = -1;
+        qreal direction = 0;
+        QImage light;
+    };
+
     qreal m_direction = 45;
     qreal m_size = 2;
+    Cache m_cache;
 };
