@@ -79,10 +79,16 @@ def _with_suppressions(options, extra_file, merged_file):
     """Sanitizer options whose suppressions file also holds extra_file's (a tool reads only one)."""
     fields = [f for f in options.split(":") if f]
     given = [f.split("=", 1)[1] for f in fields if f.startswith("suppressions=")]
-    with open(merged_file, "w") as merged:
-        for path in given + [extra_file]:
-            with open(path) as part:
-                merged.write(part.read() + "\n")
+    # Written once, and whole before it gets its name: every program and tool started on the
+    # display gets these options, and one that starts while the file is being rewritten would
+    # read it half written and report what it should have suppressed.
+    if not os.path.exists(merged_file):
+        partial = merged_file + ".part"
+        with open(partial, "w") as merged:
+            for path in given + [extra_file]:
+                with open(path) as part:
+                    merged.write(part.read() + "\n")
+        os.replace(partial, merged_file)
     return ":".join([f for f in fields if not f.startswith("suppressions=")] + ["suppressions=" + merged_file])
 
 
