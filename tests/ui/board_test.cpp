@@ -10,9 +10,9 @@ using tavix_test::argb;
 using tavix_test::childWidgets;
 using tavix_test::TavixWindow;
 
-namespace {
+using namespace tavix_test::colours;
 
-constexpr QRgb NormalText = 0xFF030000;
+namespace {
 
 const TRectangle *rowOf(const TTavix &w, int i)
 {

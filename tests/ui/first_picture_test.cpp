@@ -8,10 +8,9 @@ using namespace Brelun;
 using tavix_test::argb;
 using tavix_test::TavixWindow;
 
-namespace {
+using namespace tavix_test::colours;
 
-constexpr QRgb CellFill = 0xFF2EC0F1;
-constexpr QRgb NormalText = 0xFF030000;
+namespace {
 
 } // namespace
 

@@ -8,12 +8,9 @@ using tavix_test::argb;
 using tavix_test::childWidgets;
 using tavix_test::TavixWindow;
 
-namespace {
+using namespace tavix_test::colours;
 
-constexpr QRgb White = 0xFFFFFFFF;
-constexpr QRgb DeepSkyBlue = 0xFF00BFFF;
-constexpr QRgb RoyalBlue = 0xFF4169E1;
-constexpr QRgb Black = 0xFF000000;
+namespace {
 
 struct ShapeLook
 {

@@ -8,15 +8,9 @@ using tavix_test::argb;
 using tavix_test::colourDistance;
 using tavix_test::TavixWindow;
 
-namespace {
+using namespace tavix_test::colours;
 
-constexpr QRgb White = 0xFFFFFFFF;
-constexpr QRgb DeepSkyBlue = 0xFF00BFFF;
-constexpr QRgb TicketCard = 0xFFA1F0FC;
-constexpr QRgb CellFill = 0xFF2EC0F1;
-constexpr QRgb BallRing = 0xFFAFE8FA;
-constexpr QRgb ControlOutline = 0xFF028DCB;
-constexpr QRgb NormalText = 0xFF030000;
+namespace {
 
 // The pixel at (x, y) is the expected colour, within tolerance in every channel.
 ::testing::AssertionResult pixelIs(const QImage &image, int x, int y, QRgb expected, int tolerance = 0)
