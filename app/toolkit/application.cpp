@@ -4,11 +4,13 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QResizeEvent>
+#include <QWindow>
 
 #include "toolkit/control.h"
 
 #include <array>
 #include <exception>
+#include <utility>
 
 TForm::TForm(QWidget *parent)
     : QWidget(parent)
@@ -40,16 +42,52 @@ void TApplication::Initialize()
     setApplicationDisplayName(QStringLiteral("Tavix"));
     setApplicationVersion(QStringLiteral("1.0.0.0"));
     setDesktopFileName(QStringLiteral("tavix"));
+}
 
+namespace {
+
+QIcon applicationIcon()
+{
     QIcon icon;
     for (const int size : std::array{16, 24, 32, 48, 256}) {
         const QString file = QStringLiteral(":/icons/tavix-%1.png").arg(size);
         if (QFile::exists(file))
             icon.addFile(file, QSize(size, size));
     }
-    if (!icon.isNull())
-        setWindowIcon(icon);
+    return icon;
 }
+
+// Runs a function once, right after a window's first frame is on the screen.
+class AfterFirstFrame : public QObject
+{
+public:
+    AfterFirstFrame(QWindow *window, std::function<void()> then)
+        : QObject(window), m_then(std::move(then))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            // Queued, so that the expose paints and flushes the frame first.
+            QMetaObject::invokeMethod(
+                this, [this] {
+                    m_then();
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_then;
+};
+
+} // namespace
 
 void TApplication::Run()
 {
@@ -58,6 +96,9 @@ void TApplication::Run()
     m_mainForm.reset(m_build());
     m_mainForm->create();
     m_mainForm->show(); // the first picture is the finished window
+    // The window manager takes the icon as a change of the window's properties at any time;
+    // decoding its five sizes before the first frame would keep the player waiting for it.
+    new AfterFirstFrame(m_mainForm->windowHandle(), [] { setWindowIcon(applicationIcon()); });
     exec();
     m_mainForm.reset();
 }

@@ -34,7 +34,7 @@ public:
     TApplication(int &argc, char **argv);
     ~TApplication() override;
 
-    // Prepares the toolkit: the embedded fonts and the window icon.
+    // Names the application for the desktop; the window icon follows the first frame (Run).
     void Initialize();
 
     // Records the window class to build; reference is set to the window before its construction.

@@ -5,7 +5,9 @@
 #include "toolkit/application.h"
 #include "ui/tavix.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QIcon>
 #include <QTimer>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -39,14 +41,17 @@ bool boardIsFinished()
     return letterDrawn && GO.Chips == 500 && Tavix->Label7->text() == QStringLiteral("500") && Tavix->Button1->isHidden();
 }
 
-// Watches every event of the process for the first that puts a picture on the screen, takes
-// stock of the board at that moment and then closes the window, which ends the event loop.
-class FirstFrameWatch : public QObject
+// Watches every event of the process for the first that puts a picture on the screen and takes
+// stock of the board and the icon at that moment; then waits for the window's icon, and closes the
+// window once it has come, which ends the event loop.
+class StartUpWatch : public QObject
 {
 public:
     bool seen = false;
     bool finishedWhenSeen = false;
+    bool iconWhenSeen = false;
     QString firstEvent;
+    QList<QSize> iconSizes;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -56,7 +61,11 @@ protected:
         if (!seen && picture) {
             seen = true;
             finishedWhenSeen = boardIsFinished();
+            iconWhenSeen = !QApplication::windowIcon().isNull();
             firstEvent = QStringLiteral("%1 to %2").arg(int(event->type())).arg(QString::fromLatin1(watched->metaObject()->className()));
+        }
+        if (event->type() == QEvent::WindowIconChange && Tavix != nullptr && watched == Tavix && iconSizes.isEmpty()) {
+            iconSizes = Tavix->windowIcon().availableSizes();
             QTimer::singleShot(0, qApp, [] {
                 if (Tavix != nullptr)
                     Tavix->close();
@@ -68,14 +77,16 @@ protected:
 
 } // namespace
 
-TEST(TheApplicationStartingUp, PaintsTheWindowForTheFirstTimeOnlyOnceFormCreateHasFinishedTheBoard)
+// The icon waits for the first frame: the window manager takes it whenever it comes, and the
+// player should not wait for its five sizes to be decoded.
+TEST(TheApplicationStartingUp, PaintsTheFinishedBoardFirstAndThenGivesTheWindowItsIcon)
 {
     auto *application = qobject_cast<TApplication *>(qApp);
     ASSERT_NE(application, nullptr);
     GO = {};
-    FirstFrameWatch watch;
+    StartUpWatch watch;
     application->installEventFilter(&watch);
-    // A guard against a window that never appears; it only ends the loop.
+    // A guard against a window or an icon that never appears; it only ends the loop.
     QTimer::singleShot(30000, application, &QCoreApplication::quit);
 
     application->CreateForm(Tavix);
@@ -84,6 +95,9 @@ TEST(TheApplicationStartingUp, PaintsTheWindowForTheFirstTimeOnlyOnceFormCreateH
     application->removeEventFilter(&watch);
     ASSERT_TRUE(watch.seen) << "the window was never shown";
     EXPECT_TRUE(watch.finishedWhenSeen) << "first picture event: " << watch.firstEvent.toStdString();
+    EXPECT_FALSE(watch.iconWhenSeen) << "the icon was decoded before the first frame";
+    const QList<QSize> expected{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {256, 256}};
+    EXPECT_EQ(watch.iconSizes, expected) << "the window never got its icon, or not in every size";
 }
 
 int main(int argc, char *argv[])
