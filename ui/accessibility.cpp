@@ -26,15 +26,28 @@ QString shown(const TLabel *text)
     return matched(text) ? QObject::tr("%1, matched").arg(text->text()) : text->text();
 }
 
+// A control whose name already says what its captions say: the captions inside it are not
+// read out again as children of their own.
+class LeafAccessible : public QAccessibleWidget
+{
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    int childCount() const override { return 0; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+};
+
 // A control that acts on a press or a click: pressing it through the accessibility bridge
 // does exactly what the mouse does, nothing more.
-class PressableAccessible : public QAccessibleWidget
+class PressableAccessible : public LeafAccessible
 {
 public:
     enum class Acts { OnPress, OnClick };
 
     PressableAccessible(TControl *control, QString name, Acts acts)
-        : QAccessibleWidget(control, QAccessible::Button), m_name(std::move(name)), m_acts(acts)
+        : LeafAccessible(control, QAccessible::Button), m_name(std::move(name)), m_acts(acts)
     {
     }
 
@@ -63,11 +76,11 @@ private:
 };
 
 // A value display of the header: "Win: 0".
-class DisplayAccessible : public QAccessibleWidget
+class DisplayAccessible : public LeafAccessible
 {
 public:
     DisplayAccessible(TLabel *value, const TLabel *caption)
-        : QAccessibleWidget(value, QAccessible::StaticText), m_caption(caption)
+        : LeafAccessible(value, QAccessible::StaticText), m_caption(caption)
     {
     }
 
@@ -102,11 +115,11 @@ QString ballName(int j)
 }
 
 // A ball is read, not pressed.
-class BallAccessible : public QAccessibleWidget
+class BallAccessible : public LeafAccessible
 {
 public:
     BallAccessible(TCircle *ball, int j)
-        : QAccessibleWidget(ball, QAccessible::StaticText), m_index(j)
+        : LeafAccessible(ball, QAccessible::StaticText), m_index(j)
     {
     }
 
@@ -135,6 +148,21 @@ public:
 
 private:
     int m_index;
+};
+
+// Any other caption ("Win:") is read as the text it shows.
+class CaptionAccessible : public LeafAccessible
+{
+public:
+    explicit CaptionAccessible(TLabel *label)
+        : LeafAccessible(label, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? static_cast<const TLabel *>(widget())->text() : QAccessibleWidget::text(t);
+    }
 };
 
 template <typename Array, typename Control>
@@ -176,6 +204,8 @@ QAccessibleInterface *fixedControl(const TTavix *w, TControl *control)
         if (control == rectangle)
             return new PressableAccessible(control, caption->text(), PressableAccessible::Acts::OnPress);
     }
+    if (auto *label = qobject_cast<TLabel *>(control); label != nullptr)
+        return new CaptionAccessible(label);
     return nullptr;
 }
 
@@ -183,6 +213,9 @@ QAccessibleInterface *fixedControl(const TTavix *w, TControl *control)
 
 QAccessibleInterface *accessibleFor(const QString &, QObject *object)
 {
+    // The window itself: a frame named by its caption, where a plain widget would be a filler.
+    if (object != nullptr && object == Tavix)
+        return new QAccessibleWidget(Tavix, QAccessible::Window);
     auto *control = qobject_cast<TControl *>(object);
     if (control == nullptr || Tavix == nullptr || control->window() != Tavix)
         return nullptr;

@@ -129,6 +129,32 @@ TEST_F(AccessibilityTest, BallsReadTheWinningLine)
     EXPECT_EQ(name(WW[7]), QStringLiteral("Letter ball, %1").arg(QString::fromLatin1(Ltr[GO.WLine[7]].data(), 1)));
 }
 
+TEST_F(AccessibilityTest, TheWindowIsAFrameNamedByItsCaption)
+{
+    EXPECT_EQ(of(window.get())->role(), QAccessible::Window);
+    EXPECT_EQ(name(window.get()), "Tavix");
+}
+
+// A control's name already carries its caption, its number or its value; the captions inside it
+// are not read out a second time. Captions outside any control read as the text they show.
+TEST_F(AccessibilityTest, ControlsReadAsOneAndLooseCaptionsAsTheirText)
+{
+    const std::pair<QWidget *, const char *> leaves[] = {
+        {window->Rectangle10, "+1"}, {window->Rectangle19, "Start Lotto"}, {RR[4], "a number cell"},
+        {RR[17], "a letter cell"}, {WW[1], "a ball"}, {WW[7], "the letter ball"}};
+    for (const auto &[control, what] : leaves) {
+        SCOPED_TRACE(what);
+        ASSERT_GT(control->children().size(), 0) << "the control holds its caption";
+        EXPECT_EQ(of(control)->childCount(), 0);
+    }
+    const std::pair<TLabel *, const char *> captions[] = {
+        {window->Label3, "Win:"}, {window->Label6, "Bet:"}, {window->Label8, "Chips:"}};
+    for (const auto &[label, text] : captions) {
+        EXPECT_EQ(of(label)->role(), QAccessible::StaticText) << text;
+        EXPECT_EQ(name(label), text);
+    }
+}
+
 TEST_F(AccessibilityTest, TheWinDisplaysValueFollowsTheWin)
 {
     GO.Bet = 10;

@@ -110,6 +110,9 @@ def press(Atspi, node):
 
 
 def check_fresh_window(tree):
+    frames = tree.names("frame")
+    if frames != ["Tavix"]:
+        fail("expected one frame named 'Tavix', found %s" % frames)
     labels = tree.names("label")
     for display in ("Bet: 0", "Win: 0", "Chips: 500"):
         if display not in labels:
@@ -122,12 +125,16 @@ def check_fresh_window(tree):
     for name in CELL_NAMES + list(BET_CONTROLS + GAME_CONTROLS):
         if name not in buttons:
             fail("no push button named %r among %s" % (name, buttons))
+    wordy = [n.get_name() for n in tree.nodes() if n.get_role_name() == "push button" and n.get_child_count() > 0]
+    if wordy:
+        fail("buttons whose captions are read out again as children: %s" % wordy)
     show = tree.named("Show")
     if show is None:
         fail("no control named 'Show'")
     if show.get_state_set().contains(tree.Atspi.StateType.SHOWING):
         fail("'Show' is reported on screen while it is hidden")
-    print("found the three displays, %d cells, seven balls and the seven controls as buttons" % len(CELL_NAMES))
+    print("found the frame, the three displays, %d cells, seven balls and the seven controls as buttons"
+          % len(CELL_NAMES))
 
 
 def expect_names(tree, names, what):
