@@ -19,7 +19,7 @@ import sys
 import warnings
 
 import board
-from xsession import Display, wait_until
+from xsession import Display, fail, wait_until
 
 APPEAR_WITHIN_S = 30
 CHANGE_WITHIN_S = 10
@@ -29,11 +29,6 @@ GAME_CONTROLS = ("Change values", "Start Lotto")
 CELL_NAMES = ["Row %d, column %d, closed" % (r, c) for r in range(1, 5) for c in range(1, 5)] \
     + ["Row %d, letter, closed" % r for r in range(1, 5)]
 BALL_NAME = re.compile(r"^(Ball [1-6], ([1-9]|1[0-6])|Letter ball, [A-Z])$")
-
-
-def fail(message):
-    print("FAIL: " + message)
-    sys.exit(1)
 
 
 class SessionBus:

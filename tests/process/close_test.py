@@ -11,7 +11,7 @@ import sys
 import time
 
 import board
-from xsession import Display, wait_until
+from xsession import Display, fail, wait_until
 
 FIRST_SIX = board.NUMBER_CELLS[:6]
 LETTER = board.LETTER_CELLS[0]
@@ -29,11 +29,6 @@ STATES = {
 # A liveness bound, not a timing: a prompt close takes a fraction of this.
 CLOSE_WITHIN_S = 10
 SCREEN_WITHIN_S = 10
-
-
-def fail(message):
-    print("FAIL: " + message)
-    sys.exit(1)
 
 
 def wait_for_screen(app, opened, show):

@@ -11,14 +11,9 @@ A cell opened in one copy leaves the other's ticket closed, and both close with 
 import sys
 
 import board
-from xsession import Display, wait_until
+from xsession import Display, fail, wait_until
 
 ATTEMPTS = 2
-
-
-def fail(message):
-    print("FAIL: " + message)
-    sys.exit(1)
 
 
 def start_pair(display):

@@ -11,6 +11,7 @@ import os
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -26,6 +27,12 @@ def _die_with_parent():
 
 def spawn(args, **kwargs):
     return subprocess.Popen(args, preexec_fn=_die_with_parent, **kwargs)
+
+
+def fail(message):
+    """Ends a test script with its one line of failure."""
+    print("FAIL: " + message)
+    sys.exit(1)
 
 
 def wait_until(predicate, timeout, interval=0.05):
