@@ -75,6 +75,9 @@ QSizeF fitted(QSizeF size, QSizeF room)
 }
 
 // Places one child of the given kind and takes its slot out of the remaining rectangle r.
+// A stack that runs out of room goes on past the parent's far edge instead of piling up
+// against it: the next layout ranks siblings by the edges this one gives them, so two children
+// pressed onto the same edge would swap places for good once the parent grew again.
 QRectF place(Align kind, const AlignItem &child, QRectF &r, QSizeF parent)
 {
     const QRectF b = child.bounds;
@@ -85,25 +88,25 @@ QRectF place(Align kind, const AlignItem &child, QRectF &r, QSizeF parent)
     case Align::MostTop:
     case Align::Top: {
         const QRectF slot(r.left(), r.top(), r.width(), slotHeight);
-        r.setTop(std::min(r.top() + slotHeight, r.bottom()));
+        r.setTop(r.top() + slotHeight);
         return {slot.left() + m.left, slot.top() + m.top, nonNegative(slot.width() - m.left - m.right), b.height()};
     }
     case Align::MostBottom:
     case Align::Bottom: {
         const QRectF slot(r.left(), r.bottom() - slotHeight, r.width(), slotHeight);
-        r.setBottom(std::max(r.bottom() - slotHeight, r.top()));
+        r.setBottom(r.bottom() - slotHeight);
         return {slot.left() + m.left, slot.top() + m.top, nonNegative(slot.width() - m.left - m.right), b.height()};
     }
     case Align::MostLeft:
     case Align::Left: {
         const QRectF slot(r.left(), r.top(), slotWidth, r.height());
-        r.setLeft(std::min(r.left() + slotWidth, r.right()));
+        r.setLeft(r.left() + slotWidth);
         return {slot.left() + m.left, slot.top() + m.top, b.width(), nonNegative(slot.height() - m.top - m.bottom)};
     }
     case Align::MostRight:
     case Align::Right: {
         const QRectF slot(r.right() - slotWidth, r.top(), slotWidth, r.height());
-        r.setRight(std::max(r.right() - slotWidth, r.left()));
+        r.setRight(r.right() - slotWidth);
         return {slot.left() + m.left, slot.top() + m.top, b.width(), nonNegative(slot.height() - m.top - m.bottom)};
     }
     case Align::FitLeft:

@@ -85,6 +85,8 @@ RunResult runSoak(const RunSettings &settings)
             broken = unexpectedChange(last, now, reach);
         if (!broken && std::holds_alternative<ResizeInput>(input.what))
             broken = soak.misplaced();
+        if (!broken && std::holds_alternative<ResizeInput>(input.what))
+            broken = soak.unlikeAFreshWindow();
         if (!broken)
             broken = soak.trouble();
         if (broken) {

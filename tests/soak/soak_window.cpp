@@ -24,7 +24,59 @@ void noteWarning(QtMsgType type, const QMessageLogContext &context, const QStrin
         passOn(type, context, message);
 }
 
+void collectControls(QWidget *parent, std::vector<TControl *> &controls)
+{
+    for (QObject *child : parent->children()) {
+        if (auto *control = qobject_cast<TControl *>(child)) {
+            controls.push_back(control);
+            collectControls(control, controls);
+        }
+    }
+}
+
 } // namespace
+
+std::vector<TControl *> controlsOf(QWidget *root)
+{
+    std::vector<TControl *> controls;
+    collectControls(root, controls);
+    return controls;
+}
+
+FreshLayout::FreshLayout()
+{
+    SeededChance chance(1); // its own draws, so that the soak window's stay as its seed gives them
+    const Brelun::testing::ScopedChance scoped(chance);
+    m_window = std::make_unique<Brelun::TTavix>();
+    Brelun::Tavix = m_window.get();
+    m_window->create();
+    m_window->setUpdatesEnabled(false);
+    m_window->show();
+    if (!QTest::qWaitForWindowExposed(m_window.get()))
+        throw std::runtime_error("the fresh window never showed");
+    m_controls = controlsOf(m_window.get());
+    for (const TControl *control : m_controls)
+        m_first.push_back(control->bounds());
+}
+
+FreshLayout::~FreshLayout() = default;
+
+std::vector<QRectF> FreshLayout::placesAt(QSize size)
+{
+    {
+        // Back to the window as it was built, with nothing laid out on the way.
+        const LayoutLoading loading;
+        m_window->resize(385, 650);
+        for (std::size_t i = 0; i < m_controls.size(); ++i)
+            m_controls[i]->setBounds(m_first[i]);
+    }
+    m_window->resize(size);
+    std::vector<QRectF> places;
+    places.reserve(m_controls.size());
+    for (const TControl *control : m_controls)
+        places.push_back(control->bounds());
+    return places;
+}
 
 SoakWindow::SoakWindow(std::uint64_t gameSeed)
     : m_chance(gameSeed)
@@ -101,6 +153,26 @@ std::optional<std::string> SoakWindow::misplaced() const
     for (const Place &p : m_places) {
         if (p.control->geometry() != p.geometry)
             return p.name + " moved within its parent";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> SoakWindow::unlikeAFreshWindow()
+{
+    const std::vector<QRectF> fresh = m_fresh.placesAt(m_window->size());
+    const std::vector<TControl *> controls = controlsOf(m_window.get());
+    if (controls.size() != fresh.size())
+        return "the window holds " + std::to_string(controls.size()) + " controls, a fresh one "
+               + std::to_string(fresh.size());
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (controls[i]->bounds() == fresh[i])
+            continue;
+        const QString name = QStringLiteral("%1 %2 of the tree").arg(QLatin1String(controls[i]->metaObject()->className())).arg(i);
+        const auto text = [](const QRectF &r) {
+            return QStringLiteral("%1,%2 %3 x %4").arg(r.left()).arg(r.top()).arg(r.width()).arg(r.height());
+        };
+        return name.toStdString() + " stands at " + text(controls[i]->bounds()).toStdString()
+               + ", in a fresh window of this size at " + text(fresh[i]).toStdString();
     }
     return std::nullopt;
 }

@@ -16,6 +16,29 @@
 
 namespace soak {
 
+// A second window, built and shown as the program does, then put back into its first layout
+// whenever a resize is to be judged: laid out once at the new size, it shows where a window
+// freshly built at that size has each control.
+class FreshLayout
+{
+public:
+    FreshLayout();
+    ~FreshLayout();
+    FreshLayout(const FreshLayout &) = delete;
+    FreshLayout &operator=(const FreshLayout &) = delete;
+
+    // The places of every control, in tree order, of a fresh window of the given size.
+    std::vector<QRectF> placesAt(QSize size);
+
+private:
+    std::unique_ptr<Brelun::TTavix> m_window;
+    std::vector<TControl *> m_controls;
+    std::vector<QRectF> m_first;
+};
+
+// Every control of a window, parents before children, in child order.
+std::vector<TControl *> controlsOf(QWidget *root);
+
 // The game's window as the program builds it, shown on the offscreen platform, with the
 // game's chance taken from a seed.
 class SoakWindow
@@ -37,6 +60,10 @@ public:
     // first showed: resizes must move none of them within their rows and bands.
     std::optional<std::string> misplaced() const;
 
+    // A control that stands elsewhere than in a window freshly built at the window's present
+    // size: the layout may depend on the size alone, never on the sizes it passed through.
+    std::optional<std::string> unlikeAFreshWindow();
+
     // An error box (closed at once) or a warning from Qt since the last call.
     std::optional<std::string> trouble();
 
@@ -52,6 +79,7 @@ private:
 
     SeededChance m_chance;
     Brelun::testing::ScopedChance m_scopedChance;
+    FreshLayout m_fresh; // built first: its creation must not overwrite the board of m_window
     std::unique_ptr<Brelun::TTavix> m_window;
     std::vector<Place> m_places;
     QTimer m_boxWatch;

@@ -159,11 +159,12 @@ const Row ruleRows[] = {
      {{3, 4, 5, 6}, {7, 8, 9, 10}, {0, 0, 100, 10}}},
 
     // Degenerate parents
-    {"ZeroSizedParentShrinksStretchedSidesToNothing",
+    // The stacks go on past the far edge, so that each keeps its rank for the next layout.
+    {"ZeroSizedParentShrinksStretchedSidesToNothingAndStacksPastItsEdge",
      {0, 0},
      {item(Align::Top, {0, 0, 20, 10}, all(6)), item(Align::Left, {0, 0, 20, 10}, all(6)),
       item(Align::Client, {0, 0, 20, 10}, all(6))},
-     {{6, 6, 0, 10}, {6, 6, 20, 0}, {6, 6, 0, 0}}},
+     {{6, 6, 0, 10}, {6, 28, 20, 0}, {38, 28, 0, 0}}},
 
     {"OnePixelParentCentresAroundItsMiddle",
      {1, 1},
@@ -252,6 +253,46 @@ TEST(AlignmentThroughAnEmptyParent, LetsEveryKindComeBackWhenTheParentGrowsAgain
         children.front().bounds = alignChildren({0, 0}, children).front();
         const QRectF after = alignChildren({100, 50}, children).front();
         EXPECT_EQ(after, before);
+    }
+}
+
+// Stacks laid out in a parent too small for them, then in a large one again, come back in the
+// order their first layout gave them: the edges of one layout rank the children in the next.
+TEST(AlignmentThroughAnEmptyParent, KeepsEveryStackInItsOrderWhenTheParentGrowsAgain)
+{
+    struct Stack
+    {
+        const char *name;
+        Align kind;
+        Margins margins;
+    };
+    const std::array stacks{
+        Stack{"Top", Align::Top, {}}, Stack{"MostTop", Align::MostTop, all(6)}, Stack{"Bottom", Align::Bottom, {}},
+        Stack{"MostBottom", Align::MostBottom, all(6)}, Stack{"Left", Align::Left, {}},
+        Stack{"MostLeft", Align::MostLeft, {.left = 8}}, Stack{"Right", Align::Right, {}},
+        Stack{"MostRight", Align::MostRight, {.right = 12}},
+    };
+    const std::array<QSizeF, 4> tooSmall{QSizeF(0, 0), QSizeF(1, 1), QSizeF(50, 50), QSizeF(49, 49)};
+    for (const Stack &stack : stacks) {
+        for (const QSizeF small : tooSmall) {
+            SCOPED_TRACE(std::string(stack.name) + " through " + std::to_string(small.width()));
+            // Given out of child order, as the window's bands are: 0, 100, 50.
+            std::array children{aligntable::item(stack.kind, {0, 0, 50, 50}, stack.margins),
+                                aligntable::item(stack.kind, {100, 100, 50, 50}, stack.margins),
+                                aligntable::item(stack.kind, {50, 50, 50, 50}, stack.margins)};
+            const std::vector<QRectF> first = alignChildren({400, 400}, children);
+            const auto relayout = [&](QSizeF parent) {
+                const std::vector<QRectF> placed = alignChildren(parent, children);
+                for (std::size_t i = 0; i < children.size(); ++i)
+                    children[i].bounds = placed[i];
+                return placed;
+            };
+            relayout({400, 400});
+            relayout(small);
+            relayout(small);
+            EXPECT_EQ(relayout({400, 400}), first);
+            EXPECT_EQ(relayout({400, 400}), first);
+        }
     }
 }
 

@@ -188,6 +188,27 @@ TEST_F(TavixWindow, AResizeMovesNoCellWithinItsRowAndBackAgainRestoresEveryPlace
     expectPlaces(*window, &Place::at385);
 }
 
+// A frame dragged down to a sliver and back: the bands must come back in their order, whatever
+// sizes the window passed through.
+TEST_F(TavixWindow, EveryPlaceComesBackAfterAWindowTooLowOrTooNarrowForItsBands)
+{
+    const std::array<QSize, 8> slivers{QSize(385, 50), QSize(385, 1), QSize(385, 49), QSize(1, 650),
+                                       QSize(1, 1), QSize(200, 100), QSize(385, 150), QSize(4000, 3000)};
+    for (const QSize sliver : slivers) {
+        SCOPED_TRACE("through " + std::to_string(sliver.width()) + " x " + std::to_string(sliver.height()));
+        resizeTo(sliver.width(), sliver.height());
+        for (const QSize later : {QSize(800, 900), QSize(200, 650), QSize(385, 400)}) {
+            resizeTo(later.width(), later.height());
+            EXPECT_EQ(at(window->RoundRect1), QRect(0, 50, later.width(), 50));
+            EXPECT_EQ(at(window->Rectangle1), QRect(0, 100, later.width(), 295));
+        }
+        resizeTo(500, 650);
+        expectPlaces(*window, &Place::at500);
+        resizeTo(385, 650);
+        expectPlaces(*window, &Place::at385);
+    }
+}
+
 TEST_F(TavixWindow, CellsStandAtTheirLeftEdgesInsideTheirRows)
 {
     // Inside a row of 309 x 49: four slots of 4 + 50 from the left, the letter cell at 309 - 50.
