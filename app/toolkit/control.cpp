@@ -14,6 +14,10 @@ namespace {
 
 int loadingDepth = 0;
 
+// The control that the last left press went to, to tell a double click from two quick clicks on
+// two controls.
+QPointer<TControl> lastLeftPress;
+
 // The whole-unit widget geometry for a place in logical units: edges are rounded, not sizes,
 // so that neighbours that touch stay touching.
 QRect roundedGeometry(const QRectF &r)
@@ -130,8 +134,10 @@ void TControl::mousePressEvent(QMouseEvent *event)
 
 void TControl::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // The toolkit delivers the second press of a double click as this event alone.
-    press(event, true);
+    // The toolkit delivers the second press of a double click as this event alone. It pairs
+    // presses by time and distance only, so two quick clicks on neighbouring controls come as a
+    // press on one and a "double click" on the other: that is a first press of its own.
+    press(event, lastLeftPress == this);
 }
 
 void TControl::press(QMouseEvent *event, bool secondOfDoubleClick)
@@ -143,7 +149,12 @@ void TControl::press(QMouseEvent *event, bool secondOfDoubleClick)
         event->ignore();
         return;
     }
-    m_clickPending = event->button() == Qt::LeftButton && !secondOfDoubleClick;
+    // Only the left button makes or spoils a click: a right or middle press while the left is
+    // held fires its own mouse-down and leaves the click to the left button's release.
+    if (button == Qt::LeftButton) {
+        m_clickPending = !secondOfDoubleClick;
+        lastLeftPress = this;
+    }
     if (onMouseDown) {
         TApplication::runHandler([&] {
             onMouseDown(this, event->button(), event->modifiers(), event->position());

@@ -7,6 +7,8 @@
 
 #include <QMouseEvent>
 
+#include "support/platform_mouse.h"
+
 #include <cctype>
 #include <string>
 #include <vector>
@@ -125,6 +127,54 @@ TEST_F(Mouse, DoubleClickGivesTwoPressesAndOneClick)
     EXPECT_EQ(events.seen, (std::vector<QEvent::Type>{QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
                                                       QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}));
     EXPECT_EQ(log, (Log{"press captioned left at 20,20", "click captioned", "press captioned left at 20,20"}));
+}
+
+// Another button pressed and released while the left is held makes its own press; the left
+// button's release still clicks.
+TEST_F(Mouse, RightOrMiddlePressDuringAHeldLeftPressLeavesTheClickToTheLeftRelease)
+{
+    for (const Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton}) {
+        SCOPED_TRACE(nameOf(other));
+        log.clear();
+        QTest::mousePress(window(), Qt::LeftButton, Qt::NoModifier, {30, 30});
+        QTest::mousePress(window(), other, Qt::NoModifier, {32, 30});
+        QTest::mouseRelease(window(), other, Qt::NoModifier, {32, 30});
+        QTest::mouseRelease(window(), Qt::LeftButton, Qt::NoModifier, {34, 30});
+        EXPECT_EQ(log, (Log{"press captioned left at 20,20", std::string("press captioned ") + nameOf(other) + " at 22,20",
+                            "click captioned"}));
+    }
+}
+
+// Two quick clicks close together, as a fast hand or a switch device makes them: the platform
+// marks the second press as a double click because it came soon enough and near enough.
+void quickClicks(QWindow *window, QPoint first, QPoint second)
+{
+    tavix_test::PlatformMouse mouse(window);
+    mouse.wait(1000);
+    mouse.click(first);
+    mouse.click(second);
+    mouse.wait(1000);
+}
+
+TEST_F(Mouse, QuickClicksOnTwoNeighbouringControlsAreTwoClicks)
+{
+    // The right edge of "captioned" (10..70) and, two units on, the left edge of "holder" (100..):
+    // a double click by time and distance, but on two controls.
+    auto *neighbour = watch(add<TRectangle>(&form, &form, {70, 10, 20, 40}), "neighbour");
+    neighbour->show();
+    MouseEventTypes events;
+    neighbour->installEventFilter(&events);
+    quickClicks(window(), {68, 30}, {71, 30});
+    EXPECT_EQ(events.seen, (std::vector<QEvent::Type>{QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}))
+        << "the platform must still mark the second press as a double click, or this shows nothing";
+    EXPECT_EQ(log, (Log{"press captioned left at 58,20", "click captioned", "press neighbour left at 1,20",
+                        "click neighbour"}));
+}
+
+TEST_F(Mouse, QuickClicksOnOneControlAreADoubleClickWithOneClick)
+{
+    quickClicks(window(), {30, 30}, {31, 30});
+    EXPECT_EQ(log, (Log{"press captioned left at 20,20", "click captioned", "press captioned left at 21,20"}));
 }
 
 TEST_F(Mouse, PressDraggedOffTheControlBeforeTheReleaseGivesNoClick)
