@@ -22,7 +22,14 @@ public:
     void create();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool m_redelivering = false;
+    bool m_droppingDoubleClick = false;
 };
 
 // The one application object: it builds the recorded window, shows it and runs the event loop.

@@ -1,5 +1,7 @@
 #include "toolkit/bevel.h"
 
+#include "toolkit/scaleddown.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -144,6 +146,8 @@ void TBevelEffect::setSize(qreal units)
 
 void TBevelEffect::draw(QPainter *painter)
 {
+    if (ScaledDown::leavesPaintingToForm(painter->device()))
+        return;
     QPoint offset;
     const QPixmap source = sourcePixmap(Qt::DeviceCoordinates, &offset, QGraphicsEffect::NoPad);
     if (source.isNull())

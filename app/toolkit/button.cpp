@@ -1,6 +1,7 @@
 #include "toolkit/button.h"
 
 #include "toolkit/application.h"
+#include "toolkit/scaleddown.h"
 
 #include <QHideEvent>
 #include <QKeyEvent>
@@ -20,6 +21,13 @@ bool hasModifiers(const QKeyEvent *event)
 }
 
 } // namespace
+
+bool TButton::event(QEvent *event)
+{
+    if (event->type() == QEvent::Paint && ScaledDown::leavesPaintingToForm(this))
+        return true;
+    return QPushButton::event(event);
+}
 
 TButton::TButton(QWidget *owner)
     : QPushButton(owner)

@@ -1,6 +1,7 @@
 #include "toolkit/control.h"
 
 #include "toolkit/application.h"
+#include "toolkit/scaleddown.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -121,15 +122,31 @@ void TControl::parentNeedsLayout() const
 
 bool TControl::event(QEvent *event)
 {
+    if (event->type() == QEvent::Paint && ScaledDown::leavesPaintingToForm(this))
+        return true;
     // A shown or hidden aligned child gives or takes back its room.
     if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
         parentNeedsLayout();
     return QWidget::event(event);
 }
 
+namespace {
+bool pressIsSecondOfDoubleClick = false;
+} // namespace
+
+TControl::DoubleClickPress::DoubleClickPress(bool on)
+    : m_previous(std::exchange(pressIsSecondOfDoubleClick, on))
+{
+}
+
+TControl::DoubleClickPress::~DoubleClickPress()
+{
+    pressIsSecondOfDoubleClick = m_previous;
+}
+
 void TControl::mousePressEvent(QMouseEvent *event)
 {
-    press(event, false);
+    press(event, pressIsSecondOfDoubleClick && lastLeftPress == this);
 }
 
 void TControl::mouseDoubleClickEvent(QMouseEvent *event)

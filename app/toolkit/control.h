@@ -55,6 +55,21 @@ public:
     MouseDownHandler onMouseDown;
     ClickHandler onClick;
 
+    // While it lives, a left press that reaches a control is the second press of a double click
+    // (if the first went to the same control). For a form that passes a press on itself: the
+    // toolkit marks only the double-click event, not the press that makes it.
+    class DoubleClickPress
+    {
+    public:
+        explicit DoubleClickPress(bool on);
+        ~DoubleClickPress();
+        DoubleClickPress(const DoubleClickPress &) = delete;
+        DoubleClickPress &operator=(const DoubleClickPress &) = delete;
+
+    private:
+        bool m_previous;
+    };
+
 protected:
     // Shapes take the mouse; layouts and labels let a press through to what lies beneath.
     virtual bool takesMouse() const { return true; }

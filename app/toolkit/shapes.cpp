@@ -2,9 +2,42 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPaintEngine>
 #include <QPainterPath>
 
 #include <algorithm>
+
+namespace {
+
+// A box with its edges moved to the nearest device pixel boundaries. At a fractional display
+// scale an edge would otherwise fall inside a device pixel that the neighbouring band's
+// antialiased edge shares, and a seam of the colour beneath would show between them; on
+// boundaries the edges are crisp and neighbours meet exactly.
+QRectF onDevicePixels(const QRectF &box, const QTransform &toDevice)
+{
+    if (toDevice.type() > QTransform::TxScale || !toDevice.isInvertible())
+        return box;
+    const QRectF device = toDevice.mapRect(box);
+    const QRectF snapped(QPointF(qRound(device.left()), qRound(device.top())),
+                         QPointF(qRound(device.right()), qRound(device.bottom())));
+    return toDevice.inverted().mapRect(snapped);
+}
+
+// From the shape's logical coordinates to the pixels of what the painter draws on. Shapes are
+// drawn without a transform of their own, so a device transform that scales holds the display
+// scale already (as for a picture in device pixels, such as the bevel's); one that does not
+// leaves out the scale of a high-density picture, which the painter applies on top of it.
+QTransform toPicturePixels(QPainter &painter)
+{
+    const QPaintDevice *picture = painter.paintEngine()->paintDevice();
+    const qreal scale = picture != nullptr ? picture->devicePixelRatio() : 1;
+    const QTransform toDevice = painter.deviceTransform();
+    if (scale <= 1 || !qFuzzyCompare(toDevice.m11(), 1) || !qFuzzyCompare(toDevice.m22(), 1))
+        return toDevice;
+    return toDevice * QTransform::fromScale(scale, scale);
+}
+
+} // namespace
 
 TShape::TShape(QWidget *owner)
     : TControl(owner)
@@ -36,12 +69,12 @@ qreal TShape::inset() const
 
 void TShape::paintEvent(QPaintEvent *)
 {
-    const QRectF box = paintRect();
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF box = onDevicePixels(paintRect(), toPicturePixels(painter));
     const qreal d = inset();
     const QPainterPath path = outline(box.adjusted(d, d, -d, -d));
 
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
     switch (m_fill.kind) {
     case BrushKind::None:
         break;
