@@ -329,6 +329,14 @@ TEST_F(AccessibilityTest, AControlMovedOnScreenIsReadWhereItNowStands)
     EXPECT_EQ(controls, (std::vector<std::string>{"+10", "x2", "x10", "x0", "+1", "Change values", "Start Lotto"}));
 }
 
+TEST_F(AccessibilityTest, AResizedWindowReadsTheSame)
+{
+    window->resize(500, 700);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(window->Rectangle8->x(), 85) << "the ticket card moved with the window";
+    EXPECT_EQ(listed(), readingOrder());
+}
+
 TEST_F(AccessibilityTest, APointOnScreenFindsWhatStandsThere)
 {
     const auto at = [this](QWidget *control) {
