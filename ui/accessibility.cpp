@@ -1,11 +1,11 @@
 #include "ui/accessibility.h"
 
+#include "ui/presented.h"
 #include "ui/tavix.h"
 
 #include <QAccessibleWidget>
 
-#include <array>
-#include <utility>
+#include <optional>
 
 namespace Brelun {
 
@@ -27,17 +27,35 @@ QString shown(const TLabel *text)
 }
 
 // A control whose name already says what its captions say: the captions inside it are not
-// read out again as children of their own.
+// read out again as children of their own. The window lists it, in reading order, so the
+// window is its parent, not the band or row that holds it on screen.
 class LeafAccessible : public QAccessibleWidget
 {
 public:
     using QAccessibleWidget::QAccessibleWidget;
 
+    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(widget()->window()); }
     int childCount() const override { return 0; }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
 };
+
+// The caption read with a display or a control, looked up when it is read: the window may be
+// asked about a control while it is still being built, before the control's caption exists.
+QString captionOf(const QWidget *widget)
+{
+    const std::optional<Presented> as = presentedAs(widget);
+    return as && as->caption != nullptr ? as->caption->text() : QString();
+}
+
+QRect captionRect(const QWidget *widget)
+{
+    const std::optional<Presented> as = presentedAs(widget);
+    if (!as || as->caption == nullptr)
+        return {};
+    return {as->caption->mapToGlobal(QPoint(0, 0)), as->caption->size()};
+}
 
 // A control that acts on a press or a click: pressing it through the accessibility bridge
 // does exactly what the mouse does, nothing more.
@@ -46,14 +64,14 @@ class PressableAccessible : public LeafAccessible
 public:
     enum class Acts { OnPress, OnClick };
 
-    PressableAccessible(TControl *control, QString name, Acts acts)
-        : LeafAccessible(control, QAccessible::Button), m_name(std::move(name)), m_acts(acts)
+    PressableAccessible(TControl *control, Acts acts)
+        : LeafAccessible(control, QAccessible::Button), m_acts(acts)
     {
     }
 
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? m_name : QAccessibleWidget::text(t);
+        return t == QAccessible::Name ? captionOf(widget()) : QAccessibleWidget::text(t);
     }
 
     QStringList actionNames() const override { return {pressAction()}; }
@@ -71,7 +89,6 @@ public:
     }
 
 private:
-    QString m_name;
     Acts m_acts;
 };
 
@@ -79,8 +96,8 @@ private:
 class DisplayAccessible : public LeafAccessible
 {
 public:
-    DisplayAccessible(TLabel *value, const TLabel *caption)
-        : LeafAccessible(value, QAccessible::StaticText), m_caption(caption)
+    explicit DisplayAccessible(TLabel *value)
+        : LeafAccessible(value, QAccessible::StaticText)
     {
     }
 
@@ -88,14 +105,20 @@ public:
     {
         const QString value = static_cast<const TLabel *>(widget())->text();
         if (t == QAccessible::Name)
-            return m_caption->text() + QLatin1Char(' ') + value;
+            return captionOf(widget()) + QLatin1Char(' ') + value;
         if (t == QAccessible::Value)
             return value;
         return QAccessibleWidget::text(t);
     }
 
-private:
-    const TLabel *m_caption;
+    // The caption and the value, so that a screen reader's highlight frames what it reads.
+    QRect rect() const override
+    {
+        const QRect value = QAccessibleWidget::rect();
+        if (value.isEmpty())
+            return value;
+        return value.united(captionRect(widget()));
+    }
 };
 
 QString cellName(int i)
@@ -137,7 +160,7 @@ class CellAccessible : public PressableAccessible
 {
 public:
     CellAccessible(TRectangle *cell, int i)
-        : PressableAccessible(cell, QString(), Acts::OnClick), m_index(i)
+        : PressableAccessible(cell, Acts::OnClick), m_index(i)
     {
     }
 
@@ -150,62 +173,51 @@ private:
     int m_index;
 };
 
-// Any other caption ("Win:") is read as the text it shows.
-class CaptionAccessible : public LeafAccessible
+// "Show", the platform's push button. A press through the bridge clicks it at once, as a
+// click of the mouse does, and only while it is on screen.
+class ShowAccessible : public LeafAccessible
 {
 public:
-    explicit CaptionAccessible(TLabel *label)
-        : LeafAccessible(label, QAccessible::StaticText)
+    explicit ShowAccessible(TButton *button)
+        : LeafAccessible(button, QAccessible::Button)
     {
     }
 
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? static_cast<const TLabel *>(widget())->text() : QAccessibleWidget::text(t);
+        return t == QAccessible::Name ? button()->text() : QAccessibleWidget::text(t);
     }
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString &action) override
+    {
+        if (action != pressAction()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        if (button()->isVisible() && button()->isEnabled())
+            button()->click();
+    }
+
+private:
+    TButton *button() const { return static_cast<TButton *>(widget()); }
 };
 
-template <typename Array, typename Control>
-int indexIn(const Array &array, const Control *control)
+QAccessibleInterface *presentedControl(Presented as, QWidget *widget)
 {
-    for (int i = array.first(); i <= array.last(); ++i) {
-        if (array[i] == control)
-            return i;
+    switch (as.kind) {
+    case Presented::Kind::Display:
+        return new DisplayAccessible(static_cast<TLabel *>(widget));
+    case Presented::Kind::Control:
+        return new PressableAccessible(static_cast<TControl *>(widget), PressableAccessible::Acts::OnPress);
+    case Presented::Kind::Cell:
+        return new CellAccessible(static_cast<TRectangle *>(widget), as.index);
+    case Presented::Kind::Ball:
+        return new BallAccessible(static_cast<TCircle *>(widget), as.index);
+    case Presented::Kind::Show:
+        return new ShowAccessible(static_cast<TButton *>(widget));
     }
-    return 0;
-}
-
-QAccessibleInterface *boardControl(TControl *control)
-{
-    if (auto *cell = qobject_cast<TRectangle *>(control); cell != nullptr) {
-        if (const int i = indexIn(RR, cell); i != 0)
-            return new CellAccessible(cell, i);
-    }
-    if (auto *ball = qobject_cast<TCircle *>(control); ball != nullptr) {
-        if (const int j = indexIn(WW, ball); j != 0)
-            return new BallAccessible(ball, j);
-    }
-    return nullptr;
-}
-
-QAccessibleInterface *fixedControl(const TTavix *w, TControl *control)
-{
-    const std::array<std::pair<const TLabel *, const TLabel *>, 3> displays{
-        {{w->Label5, w->Label3}, {w->Label4, w->Label6}, {w->Label7, w->Label8}}};
-    for (const auto &[value, caption] : displays) {
-        if (control == value)
-            return new DisplayAccessible(static_cast<TLabel *>(control), caption);
-    }
-    const std::array<std::pair<const TRectangle *, const TLabel *>, 7> pressables{
-        {{w->Rectangle10, w->Label9}, {w->Rectangle14, w->Label13}, {w->Rectangle13, w->Label12},
-         {w->Rectangle12, w->Label11}, {w->Rectangle11, w->Label10}, {w->Rectangle15, w->Label14},
-         {w->Rectangle19, w->Label18}}};
-    for (const auto &[rectangle, caption] : pressables) {
-        if (control == rectangle)
-            return new PressableAccessible(control, caption->text(), PressableAccessible::Acts::OnPress);
-    }
-    if (auto *label = qobject_cast<TLabel *>(control); label != nullptr)
-        return new CaptionAccessible(label);
     return nullptr;
 }
 
@@ -213,15 +225,14 @@ QAccessibleInterface *fixedControl(const TTavix *w, TControl *control)
 
 QAccessibleInterface *accessibleFor(const QString &, QObject *object)
 {
-    // The window itself: a frame named by its caption, where a plain widget would be a filler.
-    if (object != nullptr && object == Tavix)
-        return new QAccessibleWidget(Tavix, QAccessible::Window);
-    auto *control = qobject_cast<TControl *>(object);
-    if (control == nullptr || Tavix == nullptr || control->window() != Tavix)
+    if (auto *window = qobject_cast<TTavix *>(object))
+        return newWindowAccessible(window);
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (widget == nullptr)
         return nullptr;
-    if (QAccessibleInterface *board = boardControl(control))
-        return board;
-    return fixedControl(Tavix, control);
+    // The bands, rows and captions keep the toolkit's plain interfaces; nothing lists them.
+    const std::optional<Presented> as = presentedAs(widget);
+    return as ? presentedControl(*as, widget) : nullptr;
 }
 
 void installAccessibility()

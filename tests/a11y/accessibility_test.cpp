@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 using namespace Brelun;
 
@@ -53,6 +55,52 @@ protected:
                 return k;
         }
         return 0;
+    }
+
+    QAccessibleInterface *frame() const { return of(window.get()); }
+
+    // The window's children, as a screen reader walks them.
+    std::vector<QObject *> listed() const
+    {
+        std::vector<QObject *> objects;
+        for (int i = 0; i < frame()->childCount(); ++i)
+            objects.push_back(frame()->child(i)->object());
+        return objects;
+    }
+
+    std::vector<std::string> listedNames() const
+    {
+        std::vector<std::string> names;
+        for (int i = 0; i < frame()->childCount(); ++i)
+            names.push_back(frame()->child(i)->text(QAccessible::Name).toStdString());
+        return names;
+    }
+
+    // Top to bottom, each line from the left: the displays, the balls, the ticket row by row
+    // (columns 1 to 4 counted from the left, then the letter), the bet and game controls.
+    std::vector<QObject *> readingOrder() const
+    {
+        std::vector<QObject *> order{window->Label5, window->Label4, window->Label7};
+        for (int j = 1; j <= 7; ++j)
+            order.push_back(WW[j]);
+        for (int row = 1; row <= 4; ++row) {
+            for (int column = 1; column <= 4; ++column)
+                order.push_back(RR[4 * row + 1 - column]); // number cells run right to left
+            order.push_back(RR[16 + row]);
+        }
+        for (QObject *control : {window->Rectangle10, window->Rectangle14, window->Rectangle13, window->Rectangle12,
+                                 window->Rectangle11, window->Rectangle15, window->Rectangle19})
+            order.push_back(control);
+        return order;
+    }
+
+    // Six number cells and the letter cell of row 1: the game waits for "Show".
+    void playToShow()
+    {
+        for (int k = 1; k <= 6; ++k)
+            clickAt(RR[k]);
+        clickAt(RR[17]);
+        ASSERT_TRUE(window->Button1->isVisible());
     }
 
     std::unique_ptr<TTavix> window;
@@ -111,9 +159,7 @@ TEST_F(AccessibilityTest, ACellsNameTellsItsNumberAndWhetherItMatchedOnceOpened)
 
 TEST_F(AccessibilityTest, ShowingTheTicketOpensEveryCellsName)
 {
-    for (int k = 1; k <= 6; ++k)
-        clickAt(RR[k]);
-    clickAt(RR[17]);
+    playToShow();
     clickAt(window->Button1);
 
     for (int k = 1; k <= 16; ++k)
@@ -136,8 +182,8 @@ TEST_F(AccessibilityTest, TheWindowIsAFrameNamedByItsCaption)
 }
 
 // A control's name already carries its caption, its number or its value; the captions inside it
-// are not read out a second time. Captions outside any control read as the text they show.
-TEST_F(AccessibilityTest, ControlsReadAsOneAndLooseCaptionsAsTheirText)
+// are not read out a second time.
+TEST_F(AccessibilityTest, ControlsReadAsOne)
 {
     const std::pair<QWidget *, const char *> leaves[] = {
         {window->Rectangle10, "+1"}, {window->Rectangle19, "Start Lotto"}, {RR[4], "a number cell"},
@@ -146,12 +192,6 @@ TEST_F(AccessibilityTest, ControlsReadAsOneAndLooseCaptionsAsTheirText)
         SCOPED_TRACE(what);
         ASSERT_GT(control->children().size(), 0) << "the control holds its caption";
         EXPECT_EQ(of(control)->childCount(), 0);
-    }
-    const std::pair<TLabel *, const char *> captions[] = {
-        {window->Label3, "Win:"}, {window->Label6, "Bet:"}, {window->Label8, "Chips:"}};
-    for (const auto &[label, text] : captions) {
-        EXPECT_EQ(of(label)->role(), QAccessible::StaticText) << text;
-        EXPECT_EQ(name(label), text);
     }
 }
 
@@ -196,6 +236,134 @@ TEST_F(AccessibilityTest, PressingACellThroughTheBridgeOpensItLikeAClick)
     press(of(RR[3]));
     EXPECT_EQ(GO.SlctCount, 1);
     EXPECT_EQ(LL[3]->text(), QString::number(GO.FLine[3]));
+}
+
+// What a player sees, read in the order it is seen, whatever order the controls were made in.
+TEST_F(AccessibilityTest, TheWindowListsWhatItShowsInReadingOrder)
+{
+    EXPECT_EQ(listed(), readingOrder());
+
+    std::vector<std::string> names{"Win: 0", "Bet: 0", "Chips: 500"};
+    for (int j = 1; j <= 6; ++j)
+        names.push_back(QStringLiteral("Ball %1, %2").arg(j).arg(GO.WLine[j]).toStdString());
+    names.push_back("Letter ball, " + std::string(Ltr[GO.WLine[7]]));
+    for (int row = 1; row <= 4; ++row) {
+        for (int column = 1; column <= 4; ++column)
+            names.push_back(QStringLiteral("Row %1, column %2, closed").arg(row).arg(column).toStdString());
+        names.push_back(QStringLiteral("Row %1, letter, closed").arg(row).toStdString());
+    }
+    names.insert(names.end(), {"+1", "+10", "x2", "x10", "x0", "Change values", "Start Lotto"});
+    EXPECT_EQ(listedNames(), names);
+}
+
+// Clients walk the tree both ways: each listed object names the window as its parent and
+// knows its own place in the list; the window hangs under the application.
+TEST_F(AccessibilityTest, EveryListedObjectNamesTheWindowAsItsParentAndKnowsItsPlace)
+{
+    ASSERT_EQ(frame()->childCount(), static_cast<int>(readingOrder().size()));
+    for (int i = 0; i < frame()->childCount(); ++i) {
+        QAccessibleInterface *child = frame()->child(i);
+        SCOPED_TRACE(child->text(QAccessible::Name).toStdString());
+        EXPECT_EQ(child->parent(), frame());
+        EXPECT_EQ(frame()->indexOfChild(child), i);
+        EXPECT_EQ(child->childCount(), 0);
+    }
+    EXPECT_EQ(frame()->child(-1), nullptr);
+    EXPECT_EQ(frame()->child(frame()->childCount()), nullptr);
+    EXPECT_EQ(frame()->indexOfChild(of(window->Rectangle3)), -1);
+    EXPECT_EQ(frame()->parent(), of(qApp));
+    EXPECT_GE(of(qApp)->indexOfChild(frame()), 0);
+}
+
+// The hidden templates are never seen and the captions are read with their displays: none of
+// them is an object of its own anywhere in the tree.
+TEST_F(AccessibilityTest, NeitherTheTemplatesNorTheCaptionsAreObjectsOfTheirOwn)
+{
+    ASSERT_TRUE(window->Rectangle3->isHidden());
+    ASSERT_TRUE(window->Circle3->isHidden());
+    std::vector<QObject *> reached;
+    std::vector<QAccessibleInterface *> pending{frame()};
+    while (!pending.empty()) {
+        QAccessibleInterface *iface = pending.back();
+        pending.pop_back();
+        for (int i = 0; i < iface->childCount(); ++i) {
+            reached.push_back(iface->child(i)->object());
+            pending.push_back(iface->child(i));
+        }
+    }
+    const QObject *unlisted[] = {window->Rectangle3, window->Label1, window->Circle3, window->Label2,
+                                 window->Label3, window->Label6, window->Label8, window->Button1};
+    for (const QObject *object : unlisted)
+        EXPECT_EQ(std::count(reached.begin(), reached.end(), object), 0) << object->objectName().toStdString();
+    std::sort(reached.begin(), reached.end());
+    std::vector<QObject *> expected = readingOrder();
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(reached, expected) << "nothing but the displays, balls, cells and controls, each once";
+}
+
+TEST_F(AccessibilityTest, ShowIsListedLastWhileItIsShownOnly)
+{
+    playToShow();
+    std::vector<QObject *> order = readingOrder();
+    order.push_back(window->Button1);
+    EXPECT_EQ(listed(), order);
+    EXPECT_EQ(listedNames().back(), "Show");
+    EXPECT_EQ(frame()->child(frame()->childCount() - 1)->parent(), frame());
+
+    clickAt(window->Button1);
+    EXPECT_EQ(listed(), readingOrder());
+    EXPECT_EQ(frame()->indexOfChild(of(window->Button1)), -1);
+}
+
+// The order comes from where the controls stand: a control moved on screen is read where it
+// now stands.
+TEST_F(AccessibilityTest, AControlMovedOnScreenIsReadWhereItNowStands)
+{
+    // Given a left edge past the others', "+1" stacks last in its row of bet controls.
+    window->Rectangle10->setPosition({1000, window->Rectangle10->bounds().top()});
+    ASSERT_GT(window->Rectangle10->x(), window->Rectangle11->x());
+
+    const std::vector<std::string> names = listedNames();
+    ASSERT_GE(names.size(), 7U);
+    const std::vector<std::string> controls(names.end() - 7, names.end());
+    EXPECT_EQ(controls, (std::vector<std::string>{"+10", "x2", "x10", "x0", "+1", "Change values", "Start Lotto"}));
+}
+
+TEST_F(AccessibilityTest, AResizedWindowReadsTheSame)
+{
+    window->resize(500, 700);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(window->Rectangle8->x(), 85) << "the ticket card moved with the window";
+    EXPECT_EQ(listed(), readingOrder());
+}
+
+TEST_F(AccessibilityTest, APointOnScreenFindsWhatStandsThere)
+{
+    const auto at = [this](QWidget *control) {
+        return frame()->childAt(control->mapToGlobal(control->rect().center()).x(),
+                                control->mapToGlobal(control->rect().center()).y());
+    };
+    EXPECT_EQ(at(RR[4]), of(RR[4]));
+    EXPECT_EQ(at(WW[7]), of(WW[7]));
+    EXPECT_EQ(at(window->Rectangle19), of(window->Rectangle19));
+    // The caption and its value read as one display, and frame it as one.
+    EXPECT_EQ(at(window->Label3), of(window->Label5));
+    EXPECT_TRUE(of(window->Label5)->rect().contains(window->Label3->mapToGlobal(window->Label3->rect().center())));
+    // Between the last number cell and the letter cell of a row stands nothing to read.
+    const QPoint gap = RR[1]->mapToGlobal(QPoint(RR[1]->width() + 20, RR[1]->height() / 2));
+    EXPECT_EQ(frame()->childAt(gap.x(), gap.y()), nullptr);
+}
+
+TEST_F(AccessibilityTest, PressingShowThroughTheBridgeOpensTheTicketLikeAClick)
+{
+    press(of(window->Button1));
+    EXPECT_EQ(LL[1]->text(), "") << "a press on the hidden button shows nothing";
+
+    playToShow();
+    press(of(window->Button1));
+    EXPECT_FALSE(window->Button1->isVisible());
+    for (int k = 1; k <= 16; ++k)
+        EXPECT_EQ(LL[k]->text(), QString::number(GO.FLine[k])) << k;
 }
 
 } // namespace

@@ -5,8 +5,11 @@ usage: atspi_test.py TAVIX
 
 The test starts a private session bus, turns accessibility on there as a desktop does when a screen
 reader starts (org.a11y.Status.IsEnabled), starts the program on its own X server with that bus,
-and reads the program's tree from the AT-SPI registry: roles, names and actions. It then presses
-"+1" through the bridge, clicks a cell with the real mouse, and reads the names again.
+and reads the program's tree from the AT-SPI registry: the window's children in the order a
+screen reader reads them, their roles, names, parents and actions, and that nothing that is
+never on screen is in the tree. It then presses "+1" through the bridge, clicks cells with the real
+mouse, and reads the names again; once the letter is chosen, "Show" must be read last, and the
+registry must have been told it came and, once pressed, went.
 
 Needs Debian's python3 with the AT-SPI bindings (python3-gi, gir1.2-atspi-2.0) and the AT-SPI bus
 (at-spi2-core); scripts/setup --tests installs them.
@@ -24,11 +27,19 @@ from xsession import Display, fail, wait_until
 APPEAR_WITHIN_S = 30
 CHANGE_WITHIN_S = 10
 
+DISPLAYS = ("Win: 0", "Bet: 0", "Chips: 500")
 BET_CONTROLS = ("+1", "+10", "x2", "x10", "x0")
 GAME_CONTROLS = ("Change values", "Start Lotto")
-CELL_NAMES = ["Row %d, column %d, closed" % (r, c) for r in range(1, 5) for c in range(1, 5)] \
-    + ["Row %d, letter, closed" % r for r in range(1, 5)]
-BALL_NAME = re.compile(r"^(Ball [1-6], ([1-9]|1[0-6])|Letter ball, [A-Z])$")
+# The ticket row by row, each row from the left: four number cells, then the letter.
+CELL_NAMES = [name for r in range(1, 5)
+              for name in ["Row %d, column %d, closed" % (r, c) for c in range(1, 5)] + ["Row %d, letter, closed" % r]]
+BALL_NAMES = [re.compile(r"^Ball %d, ([1-9]|1[0-6])$" % j) for j in range(1, 7)] + [re.compile(r"^Letter ball, [RLCT]$")]
+# What a sighted player reads, top to bottom and left to right, each with its role: names that
+# depend on the draw are patterns.
+READING_ORDER = [("label", d) for d in DISPLAYS] + [("label", b) for b in BALL_NAMES] \
+    + [("push button", c) for c in CELL_NAMES] + [("push button", c) for c in BET_CONTROLS + GAME_CONTROLS]
+# Never on screen, or read with the display they stand by: the templates' "8", the captions.
+NOT_OBJECTS = ("8", "Win:", "Bet:", "Chips:")
 
 
 class SessionBus:
@@ -52,6 +63,35 @@ def turn_accessibility_on():
     bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
                   GLib.Variant("(ssv)", ("org.a11y.Status", "IsEnabled", GLib.Variant("b", True))),
                   None, Gio.DBusCallFlags.NONE, -1, None)
+
+
+class ChildrenEvents:
+    """What the registry tells a screen reader about children that come and go. Listening starts
+    before the program does, so the program knows from its start that someone listens."""
+
+    def __init__(self, Atspi):
+        from gi.repository import GLib
+        self.context = GLib.MainContext.default()
+        self.seen = []
+        self.listener = Atspi.EventListener.new(self._heard)
+        self.listener.register("object:children-changed")
+        # As a screen reader does: Qt tells of a child that goes only to those who also listen
+        # for changes of state.
+        self.listener.register("object:state-changed:showing")
+
+    def _heard(self, event):
+        if not event.type.startswith("object:children-changed"):
+            return
+        child = event.any_data
+        self.seen.append((event.type, event.source.get_name() if event.source else None,
+                          child.get_name() if child is not None else None))
+
+    def heard(self, kind, parent, child):
+        """Whether children-changed:KIND of CHILD under PARENT has come; events are taken in
+        as they are looked for."""
+        while self.context.pending():
+            self.context.iteration(False)
+        return ("object:children-changed:" + kind, parent, child) in self.seen
 
 
 def walk(node):
@@ -104,38 +144,80 @@ def press(Atspi, node):
     Atspi.Action.do_action(node, actions.index("Press"))
 
 
-def check_fresh_window(tree):
-    frames = tree.names("frame")
-    if frames != ["Tavix"]:
-        fail("expected one frame named 'Tavix', found %s" % frames)
-    labels = tree.names("label")
-    for display in ("Bet: 0", "Win: 0", "Chips: 500"):
-        if display not in labels:
-            fail("no label named %r among %s" % (display, labels))
-    balls = [name for name in labels if BALL_NAME.match(name)]
-    if len(balls) != 7:
-        fail("expected seven balls with their numbers and letter, found %s" % labels)
+def matches(expected, name):
+    return expected == name if isinstance(expected, str) else expected.match(name) is not None
 
-    buttons = tree.names("push button")
-    for name in CELL_NAMES + list(BET_CONTROLS + GAME_CONTROLS):
-        if name not in buttons:
-            fail("no push button named %r among %s" % (name, buttons))
-    wordy = [n.get_name() for n in tree.nodes() if n.get_role_name() == "push button" and n.get_child_count() > 0]
-    if wordy:
-        fail("buttons whose captions are read out again as children: %s" % wordy)
-    show = tree.named("Show")
-    if show is None:
-        fail("no control named 'Show'")
-    if show.get_state_set().contains(tree.Atspi.StateType.SHOWING):
-        fail("'Show' is reported on screen while it is hidden")
-    print("found the frame, the three displays, %d cells, seven balls and the seven controls as buttons"
-          % len(CELL_NAMES))
+
+def frame_children(tree):
+    frames = [n for n in tree.nodes() if n.get_role_name() == "frame"]
+    if [f.get_name() for f in frames] != ["Tavix"]:
+        fail("expected one frame named 'Tavix', found %s" % [f.get_name() for f in frames])
+    frame = frames[0]
+    return frame, [frame.get_child_at_index(i) for i in range(frame.get_child_count())]
+
+
+def check_reading_order(tree, expected):
+    """The frame's children are what is on screen, in reading order, each a leaf that names the
+    frame as its parent and knows its place; nothing else is in the tree."""
+    frame, children = frame_children(tree)
+    seen = [(c.get_role_name(), c.get_name()) for c in children]
+    print("reading order: " + " | ".join(name for _, name in seen))
+    if len(seen) != len(expected) or not all(role == want_role and matches(want, name)
+                                              for (role, name), (want_role, want) in zip(seen, expected)):
+        fail("the window is read as %s" % seen)
+    for i, child in enumerate(children):
+        if child.get_parent() != frame or child.get_index_in_parent() != i:
+            fail("%r is child %d of the frame but names %r as its parent, at %d"
+                 % (child.get_name(), i, child.get_parent().get_name(), child.get_index_in_parent()))
+        if child.get_child_count() != 0:
+            fail("%r is read with children of its own" % child.get_name())
+    everything = [n.get_name() for n in tree.nodes()]
+    if len(everything) != 2 + len(expected):
+        fail("the tree holds more than the application, its frame and the frame's children: %s" % everything)
+    present = [name for name in NOT_OBJECTS if name in everything]
+    if present:
+        fail("objects that are never on screen or read with their display: %s" % present)
+
+
+def check_fresh_window(tree):
+    check_reading_order(tree, READING_ORDER)
+    for node in tree.nodes():
+        if node.get_role_name() == "push button" and not node.get_state_set().contains(tree.Atspi.StateType.SHOWING):
+            fail("%r is listed but not reported on screen" % node.get_name())
+    print("found the frame and, in reading order, the three displays, seven balls, %d cells and the "
+          "seven controls; no template, no caption, no hidden 'Show'" % len(CELL_NAMES))
 
 
 def expect_names(tree, names, what):
     if not wait_until(lambda: all(tree.named(n) is not None for n in names), CHANGE_WITHIN_S):
         fail("%s: expected %s, the labels are %s" % (what, names, tree.names("label")))
     print("%s: %s" % (what, ", ".join(names)))
+
+
+def check_show_comes_and_goes(Atspi, app, tree, events):
+    """Five more number cells and a letter, clicked with the mouse: "Show" is read last, and the
+    registry hears that it came; pressed, it opens the ticket and goes again."""
+    for cell in board.NUMBER_CELLS[1:6] + board.LETTER_CELLS[:1]:
+        app.click(*board.centre(cell))
+    if not wait_until(lambda: events.heard("add", "Tavix", "Show"), CHANGE_WITHIN_S):
+        fail("no children-changed:add for 'Show' after the letter was chosen: %s" % events.seen)
+    frame, children = frame_children(tree)
+    last = children[-1]
+    if last.get_name() != "Show" or not last.get_state_set().contains(Atspi.StateType.SHOWING):
+        fail("'Show' is not read last and on screen: %s" % [c.get_name() for c in children[-3:]])
+    if last.get_parent() != frame or last.get_index_in_parent() != len(children) - 1:
+        fail("'Show' is read last but does not know its place there")
+    print("after the letter: %s, then 'Show' (the registry heard it come)"
+          % ", ".join(c.get_name() for c in children[-3:-1]))
+
+    press(Atspi, last)
+    if not wait_until(lambda: events.heard("remove", "Tavix", "Show"), CHANGE_WITHIN_S):
+        fail("no children-changed:remove for 'Show' after it was pressed: %s" % events.seen)
+    _, children = frame_children(tree)
+    closed = [c.get_name() for c in children if c.get_name().endswith("closed")]
+    if "Show" in [c.get_name() for c in children] or closed:
+        fail("after pressing 'Show' the frame reads %s" % [c.get_name() for c in children])
+    print("after pressing 'Show': every cell open, 'Show' no longer read (the registry heard it go)")
 
 
 def main():
@@ -145,6 +227,7 @@ def main():
         import gi
         gi.require_version("Atspi", "2.0")
         from gi.repository import Atspi
+        events = ChildrenEvents(Atspi)
 
         with Display() as display:
             app = display.start(sys.argv[1], "Tavix", QT_SCALE_FACTOR="1", DBUS_SESSION_BUS_ADDRESS=bus.address)
@@ -171,6 +254,8 @@ def main():
             if tree.named("Bet: 1") is None or tree.named("Chips: 499") is None:
                 fail("a press on '+1' while the game is locked changed the stake: %s" % tree.names("label"))
             print("after pressing '+1' while the game is locked: Bet: 1, Chips: 499")
+
+            check_show_comes_and_goes(Atspi, app, tree, events)
 
             app.close()
             code = app.wait_exit(10)
