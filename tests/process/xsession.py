@@ -78,6 +78,11 @@ class Image:
         return sum(1 for yy in range(y, y + h) for xx in range(x, x + w)
                    if colour_distance(self.pixel(xx, yy), differs_from) > tolerance)
 
+    def crop(self, x, y, w, h):
+        part = Image.__new__(Image)
+        part.width, part.height, part.data = w, h, self.region(x, y, w, h)
+        return part
+
     def region(self, x, y, w, h):
         return bytes(b for yy in range(y, y + h) for b in self.data[3 * (yy * self.width + x):3 * (yy * self.width + x + w)])
 
@@ -198,8 +203,8 @@ class Display:
     def tool_ok(self, *args):
         return subprocess.run(args, env=self.env(), capture_output=True).returncode == 0
 
-    def start(self, program, title, **env):
-        app = App(self, program, title, env)
+    def start(self, program, title, args=(), **env):
+        app = App(self, program, title, args, env)
         self.apps.append(app)
         return app
 
@@ -207,10 +212,10 @@ class Display:
 class App:
     """One running copy of a program with one top-level window."""
 
-    def __init__(self, display, program, title, env):
+    def __init__(self, display, program, title, args, env):
         self.display = display
         self.title = title
-        self.proc = spawn([program], env=display.env(**env))
+        self.proc = spawn([program, *args], env=display.env(**env))
         self.window = None
 
     def find_window(self, timeout=30):

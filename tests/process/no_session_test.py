@@ -1,0 +1,71 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Started where no window can open, the program says in one line that it needs a desktop session
+and exits with code 1: no abort, no core, no page of Qt's plugin diagnostics.
+
+usage: no_session_test.py TAVIX CASE      CASE: one of the keys of CASES
+"""
+
+import os
+import subprocess
+import sys
+import tempfile
+
+from xsession import fail, spawn
+
+START = "tavix: cannot open a window: it needs a desktop session, "
+# An X display number that nothing serves: Xvfb -displayfd hands out the lowest free numbers.
+NO_X = ":%d" % (3000 + os.getpid() % 1000)
+
+# case: (the session's variables, the one line expected on stderr)
+CASES = {
+    "no_display": ({}, START + "and neither DISPLAY nor WAYLAND_DISPLAY is set"),
+    "no_such_platform": ({"QT_QPA_PLATFORM": "nosuchplatform"},
+                         START + 'and the platform "nosuchplatform" named by QT_QPA_PLATFORM did not start'
+                         " (DISPLAY unset, WAYLAND_DISPLAY unset)"),
+    "unreachable_x": ({"DISPLAY": NO_X},
+                      START + 'and none could be reached (DISPLAY="%s", WAYLAND_DISPLAY unset)' % NO_X),
+    "unreachable_wayland": ({"QT_QPA_PLATFORM": "wayland", "WAYLAND_DISPLAY": "tavix-nothing-here"},
+                            START + 'and the platform "wayland" named by QT_QPA_PLATFORM did not start'
+                            ' (DISPLAY unset, WAYLAND_DISPLAY="tavix-nothing-here")'),
+}
+
+WITHIN_S = 60  # a liveness bound: the program ends in a fraction of a second, longer under the sanitizers
+
+
+def session_free_environment(runtime_dir):
+    """This environment without anything that names a display, a platform or a session type."""
+    env = {k: v for k, v in os.environ.items()
+           if not k.startswith(("QT_", "WAYLAND_", "XDG_SESSION_")) and k not in ("DISPLAY", "XAUTHORITY")}
+    env["XDG_RUNTIME_DIR"] = runtime_dir
+    return env
+
+
+def main():
+    program, case = sys.argv[1], sys.argv[2]
+    variables, expected = CASES[case]
+    with tempfile.TemporaryDirectory(prefix="tavix-xdg-") as runtime_dir:
+        env = session_free_environment(runtime_dir)
+        env.update(variables)
+        proc = spawn([program], env=env, stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+        try:
+            out, err = proc.communicate(timeout=WITHIN_S)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+            proc.wait()
+            fail("%s: still running %d s after its start" % (case, WITHIN_S))
+    code = proc.returncode
+    print("%s (%s): exit code %d, stderr: %r" % (case, " ".join("%s=%s" % kv for kv in variables.items()) or
+                                                 "nothing set", code, err))
+    if code < 0:
+        fail("ended by signal %d, not with exit code 1" % -code)
+    if code != 1:
+        fail("exit code %d, expected 1" % code)
+    if err.splitlines() != [expected]:
+        fail("stderr is not the one line %r" % expected)
+    if out:
+        fail("it wrote to stdout: %r" % out)
+
+
+if __name__ == "__main__":
+    main()
