@@ -55,8 +55,8 @@ def main():
             proc.wait()
             fail("%s: still running %d s after its start" % (case, WITHIN_S))
     code = proc.returncode
-    print("%s (%s): exit code %d, stderr: %r" % (case, " ".join("%s=%s" % kv for kv in variables.items()) or
-                                                 "nothing set", code, err))
+    named = " ".join("%s=%s" % kv for kv in variables.items()) or "nothing set"
+    print("without a desktop session (%s): exit code %d, stderr: %r" % (named, code, err))
     if code < 0:
         fail("ended by signal %d, not with exit code 1" % -code)
     if code != 1:
