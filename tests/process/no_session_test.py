@@ -11,7 +11,7 @@ import subprocess
 import sys
 import tempfile
 
-from xsession import fail, spawn
+from xsession import fail, spawn, without_session
 
 START = "tavix: cannot open a window: it needs a desktop session, "
 # An X display number that nothing serves: Xvfb -displayfd hands out the lowest free numbers.
@@ -33,20 +33,12 @@ CASES = {
 WITHIN_S = 60  # a liveness bound: the program ends in a fraction of a second, longer under the sanitizers
 
 
-def session_free_environment(runtime_dir):
-    """This environment without anything that names a display, a platform or a session type."""
-    env = {k: v for k, v in os.environ.items()
-           if not k.startswith(("QT_", "WAYLAND_", "XDG_SESSION_")) and k not in ("DISPLAY", "XAUTHORITY")}
-    env["XDG_RUNTIME_DIR"] = runtime_dir
-    return env
-
-
 def main():
     program, case = sys.argv[1], sys.argv[2]
     variables, expected = CASES[case]
     with tempfile.TemporaryDirectory(prefix="tavix-xdg-") as runtime_dir:
-        env = session_free_environment(runtime_dir)
-        env.update(variables)
+        env = without_session()
+        env.update(XDG_RUNTIME_DIR=runtime_dir, **variables)
         proc = spawn([program], env=env, stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
         try:
             out, err = proc.communicate(timeout=WITHIN_S)

@@ -25,7 +25,7 @@ import tempfile
 import time
 
 import board
-from xsession import Image, fail, spawn, wait_until
+from xsession import Image, fail, spawn, wait_until, without_session
 
 SKIPPED = 77  # CTest's SKIP_RETURN_CODE for this test
 SOCKET = "tavix-test"
@@ -91,8 +91,7 @@ class Weston:
 
     def env(self, **extra):
         """This environment on the compositor alone: no X display, no Qt settings, no session bus."""
-        env = {k: v for k, v in os.environ.items()
-               if not k.startswith(("QT_", "DBUS_", "WAYLAND_", "XDG_SESSION_")) and k not in ("DISPLAY", "XAUTHORITY")}
+        env = without_session()
         env.update(XDG_RUNTIME_DIR=self.runtime_dir, WAYLAND_DISPLAY=SOCKET)
         env.update(extra)
         return env

@@ -35,6 +35,13 @@ def fail(message):
     sys.exit(1)
 
 
+def without_session():
+    """This process's environment without anything that names a display, a platform, a session
+    type, a session bus or a Qt setting."""
+    return {k: v for k, v in os.environ.items()
+            if not k.startswith(("QT_", "DBUS_", "WAYLAND_", "XDG_SESSION_")) and k not in ("DISPLAY", "XAUTHORITY")}
+
+
 def wait_until(predicate, timeout, interval=0.05):
     """Polls predicate until it returns something true; returns that, or None after timeout."""
     deadline = time.monotonic() + timeout
@@ -181,8 +188,7 @@ class Display:
 
     def env(self, **extra):
         """A clean environment on this display: no session bus, no scale but the one asked for."""
-        env = {k: v for k, v in os.environ.items()
-               if not k.startswith(("QT_", "DBUS_", "WAYLAND_")) and k != "XAUTHORITY"}
+        env = without_session()
         env.update(DISPLAY=self.name, XDG_RUNTIME_DIR=self.runtime_dir, QT_QPA_PLATFORM="xcb")
         env.update(extra)
         self._add_sanitizer_suppressions(env)
