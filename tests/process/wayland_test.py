@@ -34,7 +34,7 @@ COMPOSITOR_WITHIN_S = 30
 WINDOW_WITHIN_S = 30  # liveness bounds: a start takes a fraction of this, a few seconds under the sanitizers
 FRAME_WITHIN_S = 10
 EXIT_WITHIN_S = 10
-TOOLS = ("weston", "weston-debug", "weston-screenshooter", "convert")
+TOOLS = ("weston", "weston-debug", "weston-info", "weston-screenshooter", "convert")
 
 VIEW = re.compile(r"View \d+ \(role xdg_toplevel, PID (\d+), surface ID \d+, top-level window '(.*)' of (.*), 0x[0-9a-f]+\):$")
 BOX = r"\((-?\d+), (-?\d+)\) -> \((-?\d+), (-?\d+)\)"
@@ -110,6 +110,11 @@ class Weston:
                 self.proc.wait()
         return self.proc.returncode
 
+    def has_seat(self):
+        """Whether the compositor offers a seat, the only way input could reach a window."""
+        info = subprocess.run(["weston-info"], env=self.env(), capture_output=True, text=True).stdout
+        return "'wl_seat'" in info
+
     def toplevel(self, pid):
         """(title, app id, view box, content box) of the process's top-level window, or None."""
         scene = subprocess.run(["weston-debug", "scene-graph"], env=self.env(), capture_output=True,
@@ -169,6 +174,8 @@ def main():
             if not wait_until(fresh, FRAME_WITHIN_S, 0.1):
                 fail("the compositor's picture of the window does not show a fresh ticket: %s" % board.describe(seen[-1]))
             print("weston's screenshot of the content: %s" % board.describe(seen[-1]))
+            print("weston offers %s" % ("a seat, but no way for a test to give input through it" if weston.has_seat()
+                                        else "no seat: no input and no close can come through it"))
             start = time.monotonic()
             weston_code = weston.end()
             code = app.wait(EXIT_WITHIN_S)
