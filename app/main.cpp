@@ -1,4 +1,5 @@
 #include "game/chance.h"
+#include "session.h"
 #include "toolkit/application.h"
 #include "ui/tavix.h"
 
@@ -6,7 +7,9 @@ int main(int argc, char *argv[])
 {
     Brelun::seedRandomSource(); // once, before any part of the toolkit is set up
 
+    DesktopSessionGuard session; // a platform that cannot start ends the program in one line
     TApplication Application(argc, argv);
+    session.release();
     Application.Initialize();
     Application.CreateForm(Brelun::Tavix);
     Application.Run();

@@ -109,8 +109,27 @@ void TForm::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
 }
 
+namespace {
+
+// Qt keeps a reference to the argument count and the vector for the life of the application
+// object, of which a process has one.
+char fallbackName[] = "tavix";
+char *programOnly[] = {fallbackName, nullptr};
+int programOnlyCount = 1;
+
+// The program's name alone: Qt takes a name, and a program started with an empty argument vector
+// has none.
+int &withoutArguments(int argc, char **argv)
+{
+    if (argc > 0 && argv != nullptr && argv[0] != nullptr)
+        programOnly[0] = argv[0];
+    return programOnlyCount;
+}
+
+} // namespace
+
 TApplication::TApplication(int &argc, char **argv)
-    : QApplication(argc, argv)
+    : QApplication(withoutArguments(argc, argv), programOnly)
 {
 }
 

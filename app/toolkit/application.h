@@ -33,6 +33,8 @@ private:
 };
 
 // The one application object: it builds the recorded window, shows it and runs the event loop.
+// It ignores its command line: only the program's name reaches Qt, so no argument can pick the
+// platform, load a style sheet, mirror the window or change its size.
 class TApplication : public QApplication
 {
     Q_OBJECT

@@ -35,6 +35,13 @@ def fail(message):
     sys.exit(1)
 
 
+def without_session():
+    """This process's environment without anything that names a display, a platform, a session
+    type, a session bus or a Qt setting."""
+    return {k: v for k, v in os.environ.items()
+            if not k.startswith(("QT_", "DBUS_", "WAYLAND_", "XDG_SESSION_")) and k not in ("DISPLAY", "XAUTHORITY")}
+
+
 def wait_until(predicate, timeout, interval=0.05):
     """Polls predicate until it returns something true; returns that, or None after timeout."""
     deadline = time.monotonic() + timeout
@@ -77,6 +84,11 @@ class Image:
         """Pixels in the box whose colour differs from differs_from by more than tolerance in a channel."""
         return sum(1 for yy in range(y, y + h) for xx in range(x, x + w)
                    if colour_distance(self.pixel(xx, yy), differs_from) > tolerance)
+
+    def crop(self, x, y, w, h):
+        part = Image.__new__(Image)
+        part.width, part.height, part.data = w, h, self.region(x, y, w, h)
+        return part
 
     def region(self, x, y, w, h):
         return bytes(b for yy in range(y, y + h) for b in self.data[3 * (yy * self.width + x):3 * (yy * self.width + x + w)])
@@ -176,8 +188,7 @@ class Display:
 
     def env(self, **extra):
         """A clean environment on this display: no session bus, no scale but the one asked for."""
-        env = {k: v for k, v in os.environ.items()
-               if not k.startswith(("QT_", "DBUS_", "WAYLAND_")) and k != "XAUTHORITY"}
+        env = without_session()
         env.update(DISPLAY=self.name, XDG_RUNTIME_DIR=self.runtime_dir, QT_QPA_PLATFORM="xcb")
         env.update(extra)
         self._add_sanitizer_suppressions(env)
@@ -198,8 +209,8 @@ class Display:
     def tool_ok(self, *args):
         return subprocess.run(args, env=self.env(), capture_output=True).returncode == 0
 
-    def start(self, program, title, **env):
-        app = App(self, program, title, env)
+    def start(self, program, title, args=(), **env):
+        app = App(self, program, title, args, env)
         self.apps.append(app)
         return app
 
@@ -207,10 +218,10 @@ class Display:
 class App:
     """One running copy of a program with one top-level window."""
 
-    def __init__(self, display, program, title, env):
+    def __init__(self, display, program, title, args, env):
         self.display = display
         self.title = title
-        self.proc = spawn([program], env=display.env(**env))
+        self.proc = spawn([program, *args], env=display.env(**env))
         self.window = None
 
     def find_window(self, timeout=30):

@@ -252,4 +252,12 @@ TEST(ErrorOutsideAnyHandler, IsShownWithItsTextAndTheNextEventIsHandled)
     EXPECT_EQ(object.handled, 2);
 }
 
+// main() gives the application object Qt's -reverse, -qwindowgeometry and -stylesheet options.
+TEST(TheApplicationObject, IgnoresItsCommandLine)
+{
+    EXPECT_EQ(QCoreApplication::arguments().size(), 1) << QCoreApplication::arguments().join(' ').toStdString();
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+    EXPECT_TRUE(application().styleSheet().isEmpty()) << application().styleSheet().toStdString();
+}
+
 } // namespace
