@@ -69,6 +69,10 @@ expect_match("package contents" "${listing}" "\n-rwxr-xr-x root/root +[0-9]+ [^\
 set(root ${WORK_DIR}/root)
 expect_run(ignored dpkg-deb --extract ${deb} ${root})
 set(program ${root}/usr/games/tavix)
+if(NOT EXISTS ${program})
+  expect_fail("the package has no usr/games/tavix")
+  expect_done() # the checks below all read it
+endif()
 check_version_note("packaged usr/games/tavix" "${READELF}" "${program}" "${VERSION}" "${PRODUCT}")
 expect_run(sections ${READELF} --section-headers --wide ${program})
 expect_no_match("packaged usr/games/tavix is stripped" "${sections}" " \\.debug_info ")
@@ -122,9 +126,11 @@ foreach(pattern IN ITEMS "\nFiles: \\*\nCopyright: [^\n]+\nLicense: GPL-3\\+\n" 
     "Wine project authors" "\nLicense: LGPL-2\\.1\\+\n" "/usr/share/common-licenses/GPL-3\"")
   expect_match("usr/share/doc/tavix/copyright" "${copyright}" "${pattern}")
 endforeach()
-expect_run(manual gzip -dc ${root}/usr/share/man/man6/tavix.6.gz)
+execute_process(COMMAND gzip -dc ${root}/usr/share/man/man6/tavix.6.gz OUTPUT_VARIABLE manual)
 file(READ ${SOURCE_DIR}/packaging/tavix.6 manual_source)
-expect_equal("usr/share/man/man6/tavix.6.gz unpacked is packaging/tavix.6" "${manual}" "${manual_source}")
+if(NOT manual STREQUAL manual_source)
+  expect_fail("usr/share/man/man6/tavix.6.gz unpacked is not packaging/tavix.6")
+endif()
 
 # lintian, on the package and on the .changes: no error (E:) and no warning (W:); the other tags
 # are kept in lintian.txt for a look.
