@@ -12,14 +12,15 @@ expect_run(ignored ${CMAKE_COMMAND} -E env DESTDIR=${root}
 
 file(GLOB_RECURSE found LIST_DIRECTORIES false RELATIVE ${root}${prefix} ${root}/*)
 list(SORT found)
-set(expected ${TAVIX_INSTALLED_FILES})
+set(expected bin/tavix ${TAVIX_INSTALLED_DATA_FILES})
 list(SORT expected)
 expect_equal("installed files" "${found}" "${expected}")
 
 # Each file is the one it should be: a size put in the wrong folder is a real mistake to catch.
 foreach(pair IN ITEMS
     "share/applications/tavix.desktop=${PACKAGING_DIR}/tavix.desktop"
-    "share/metainfo/io.github.tavix.Tavix.metainfo.xml=${PACKAGING_DIR}/io.github.tavix.Tavix.metainfo.xml"
+    "share/man/man6/tavix.6=${PACKAGING_DIR}/tavix.6"
+    "share/metainfo/io.github.tavix.tavix.metainfo.xml=${PACKAGING_DIR}/io.github.tavix.tavix.metainfo.xml"
     "share/icons/hicolor/16x16/apps/tavix.png=${ICON_DIR}/tavix-16.png"
     "share/icons/hicolor/24x24/apps/tavix.png=${ICON_DIR}/tavix-24.png"
     "share/icons/hicolor/32x32/apps/tavix.png=${ICON_DIR}/tavix-32.png"
