@@ -2,6 +2,8 @@
 // is already open does.
 #include "play_window.h"
 
+#include "support/platform_mouse.h"
+
 #include <QTest>
 
 #include <algorithm>
@@ -150,6 +152,33 @@ TEST_F(Ticket, ADoubleClickOnTheLetterChargesTheStakeOnce)
     EXPECT_EQ(GO.SlctCount, 7);
     EXPECT_EQ(GO.SelLCount, 1);
     EXPECT_EQ(chipsText(), QStringLiteral("480"));
+}
+
+// Clicks in quick succession, as a fast hand, a tablet or a switch device sends them: each one
+// a millisecond after the last, on six cells, and on the near edges of two neighbouring cells
+// (close enough in time and place for the platform to take the second as a double click).
+TEST_F(Ticket, ClicksBackToBackOnDifferentCellsEachOpenTheirCell)
+{
+    const std::vector<int> six = cellsWithoutWinningNumbers();
+    tavix_test::PlatformMouse mouse(handle());
+    mouse.wait(1000);
+    for (std::size_t i = 0; i < 6; ++i)
+        mouse.click(QPointF(cellPlace(six[i]).center()));
+    EXPECT_EQ(GO.SlctCount, 6);
+    for (std::size_t i = 0; i < 6; ++i)
+        EXPECT_EQ(cellText(six[i]), QString::number(GO.FLine[six[i]])) << "cell " << six[i];
+}
+
+TEST_F(Ticket, QuickClicksOnTheNearEdgesOfNeighbouringCellsOpenBoth)
+{
+    // Row 1, columns 1 and 2: RR[4] ends at 92, RR[3] starts at 96.
+    tavix_test::PlatformMouse mouse(handle());
+    mouse.wait(1000);
+    mouse.click({91, 157});
+    mouse.click({96, 157});
+    EXPECT_EQ(GO.SlctCount, 2);
+    EXPECT_FALSE(cellText(4).isEmpty());
+    EXPECT_FALSE(cellText(3).isEmpty());
 }
 
 class OtherButtons : public Ticket, public ::testing::WithParamInterface<Qt::MouseButton>

@@ -118,8 +118,9 @@ def colour_distance(a, b):
 class Display:
     """Xvfb with openbox; a context manager that tears both down, and any program left running."""
 
-    def __init__(self, size="1600x1400x24"):
+    def __init__(self, size="1600x1400x24", wm_config=None):
         self.size = size
+        self.wm_config = wm_config  # an openbox rc.xml in place of the user's, or None
         self.apps = []
 
     def __enter__(self):
@@ -160,7 +161,8 @@ class Display:
 
     def _start_window_manager(self):
         self.wm_log = tempfile.TemporaryFile()
-        self.wm = spawn(["openbox"], env=self.env(), stdout=self.wm_log, stderr=subprocess.STDOUT)
+        command = ["openbox"] + (["--config-file", self.wm_config] if self.wm_config else [])
+        self.wm = spawn(command, env=self.env(), stdout=self.wm_log, stderr=subprocess.STDOUT)
         if not wait_until(lambda: self.wm.poll() is not None or self.tool_ok("wmctrl", "-m"), 30):
             raise RuntimeError("openbox did not come up on %s within 30 s" % self.name)
         if self.wm.poll() is not None:
