@@ -37,6 +37,44 @@ QTransform toPicturePixels(QPainter &painter)
     return toDevice * QTransform::fromScale(scale, scale);
 }
 
+// A window's picture can be a device pixel wider and higher than its logical size times the
+// scale, rounded, and those last pixels lie outside every widget's clip. A shape that reaches
+// the window's right or bottom edge carries its last column or row on into them.
+void extendToPictureEdges(QPainter &painter, const QWidget *shape, const QTransform &toDevice)
+{
+    QPaintDevice *device = painter.paintEngine()->paintDevice();
+    if (device == nullptr || device->devType() != QInternal::Image)
+        return;
+    auto *picture = static_cast<QImage *>(device);
+    const QWidget *window = shape->window();
+    // Only the window's own picture: not a picture of a part of it, such as the bevel's.
+    const QSizeF windowPixels = QSizeF(window->size()) * picture->devicePixelRatio();
+    if (picture->depth() != 32 || std::abs(picture->width() - windowPixels.width()) > 1
+        || std::abs(picture->height() - windowPixels.height()) > 1)
+        return;
+    const QRect box = onDevicePixels(QRectF(shape->rect()), toDevice).toRect() & picture->rect();
+    const QRectF windowRect(QPointF(shape->mapFrom(window, QPoint())), QSizeF(window->size()));
+    const QRect reach = onDevicePixels(windowRect, toDevice).toRect();
+    if (box.isEmpty() || reach.topLeft() != QPoint(0, 0))
+        return;
+    const bool atRight = box.right() == reach.right() && box.right() < picture->width() - 1;
+    const bool atBottom = box.bottom() == reach.bottom() && box.bottom() < picture->height() - 1;
+    if (atRight) {
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(picture->scanLine(y));
+            std::fill(line + box.right() + 1, line + picture->width(), line[box.right()]);
+        }
+    }
+    if (atBottom) {
+        const auto *last = reinterpret_cast<const QRgb *>(picture->constScanLine(box.bottom()));
+        const int right = atRight ? picture->width() - 1 : box.right();
+        for (int y = box.bottom() + 1; y < picture->height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(picture->scanLine(y));
+            std::copy(last + box.left(), last + right + 1, line + box.left());
+        }
+    }
+}
+
 } // namespace
 
 TShape::TShape(QWidget *owner)
@@ -71,7 +109,8 @@ void TShape::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF box = onDevicePixels(paintRect(), toPicturePixels(painter));
+    const QTransform toDevice = toPicturePixels(painter);
+    const QRectF box = onDevicePixels(paintRect(), toDevice);
     const qreal d = inset();
     const QPainterPath path = outline(box.adjusted(d, d, -d, -d));
 
@@ -93,6 +132,7 @@ void TShape::paintEvent(QPaintEvent *)
         painter.setPen(QPen(QColor::fromRgba(m_stroke.color), m_stroke.thickness));
         painter.drawPath(path);
     }
+    extendToPictureEdges(painter, this, toDevice);
 }
 
 void TRectangle::setRadii(qreal xRadius, qreal yRadius)
