@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QFont>
+#include <QPainterPath>
+#include <QRectF>
+#include <QString>
+
+class QColor;
+class QPainter;
+
+// How much weight a font's face declares that its outlines do not carry, in units of the step
+// from regular to bold: 0 for a real face, 1 for a "bold" face that is the regular face's
+// outlines over bold advances (as the metric-compatible Tahoma Bold is). Cached per font.
+qreal missingBoldness(const QFont &font);
+
+// What QPainter::drawText(box, flags, text) is asked to show.
+struct TextToDraw
+{
+    QFont font;
+    QRectF box;
+    int flags = 0;
+    QString text;
+    Qt::LayoutDirection direction = Qt::LeftToRight;
+
+    friend bool operator==(const TextToDraw &, const TextToDraw &) = default;
+};
+
+// A text laid out as QPainter::drawText lays it out, with its glyphs' outlines thickened to the
+// weight their face declares: each glyph stands in the middle of its advance, and a rim around it
+// widens the stems by the bold face's difference. The outlines are kept for the last text
+// drawn, so that a repaint only fills them.
+class EmboldenedText
+{
+public:
+    void draw(QPainter &painter, const TextToDraw &text, qreal boldness, const QColor &colour);
+
+private:
+    void build(const TextToDraw &text, qreal boldness);
+    const QPainterPath &whole();
+
+    TextToDraw m_text;
+    qreal m_boldness = 0;
+    QPainterPath m_glyphs; // the face's own outlines, each moved to the middle of its advance
+    QPainterPath m_rim;    // the thickening around them
+    QPainterPath m_whole;  // both as one outline, made when a translucent colour needs it
+};
