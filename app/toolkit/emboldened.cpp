@@ -172,6 +172,9 @@ void EmboldenedText::build(const TextToDraw &text, qreal boldness)
     const int flags = int(QStyle::visualAlignment(text.direction, Qt::Alignment(text.flags)));
     QTextLayout layout(text.text, text.font);
     layOut(layout, text, flags);
+    m_rim = {};
+    if (layout.lineCount() == 0)
+        return;
     const QRawFont regular = regularFace(text.font);
     const qreal top = blockTop(layout, text.box, flags);
     for (int i = 0; i < layout.lineCount(); ++i) {
@@ -181,7 +184,8 @@ void EmboldenedText::build(const TextToDraw &text, qreal boldness)
             addRun(m_glyphs, run, origin, regular);
     }
     const qreal growth = StemGrowth * boldness * QFontInfo(text.font).pixelSize();
-    m_rim = growth > 0 ? rimOf(m_glyphs, growth, growth * HorizontalShare) : QPainterPath();
+    if (growth > 0)
+        m_rim = rimOf(m_glyphs, growth, growth * HorizontalShare);
 }
 
 // Where the rim overlaps the glyphs a translucent colour would be laid on twice: such a colour

@@ -9,9 +9,10 @@
 class QColor;
 class QPainter;
 
-// How much weight a font's face declares that its outlines do not carry, in units of the step
-// from regular to bold: 0 for a real face, 1 for a "bold" face that is the regular face's
-// outlines over bold advances (as the metric-compatible Tahoma Bold is). Cached per font.
+// How much of the weight a font asks for its face's outlines do not carry, in units of the step
+// from regular to bold: 0 for a real face; 1 for bold text in a "bold" face that is the regular
+// face's outlines over bold advances (as the metric-compatible Tahoma Bold is), more for heavier
+// text that falls to such a face. Cached per font.
 qreal missingBoldness(const QFont &font);
 
 // What QPainter::drawText(box, flags, text) is asked to show.
@@ -27,7 +28,7 @@ struct TextToDraw
 };
 
 // A text laid out as QPainter::drawText lays it out, with its glyphs' outlines thickened to the
-// weight their face declares: each glyph stands in the middle of its advance, and a rim around it
+// weight asked for: each glyph stands in the middle of its advance, and a rim around it
 // widens the stems by the bold face's difference. The outlines are kept for the last text
 // drawn, so that a repaint only fills them.
 class EmboldenedText

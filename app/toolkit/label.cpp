@@ -124,7 +124,7 @@ void TLabel::fitToText()
 
 // A font whose bold face is only the regular outlines over bold advances (the metric-compatible
 // Tahoma Bold is one) would show bold text as regular. Such text is drawn from its outlines,
-// thickened to the weight the face declares; text in a real face keeps Qt's own rendering.
+// thickened to the weight asked for; text in a real face keeps Qt's own rendering.
 void TLabel::paintEvent(QPaintEvent *)
 {
     if (m_text.isEmpty())
