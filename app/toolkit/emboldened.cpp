@@ -6,7 +6,6 @@
 #include <QGlyphRun>
 #include <QHash>
 #include <QPainter>
-#include <QPainterPathStroker>
 #include <QRawFont>
 #include <QStyle>
 #include <QTextLayout>
@@ -16,16 +15,15 @@
 
 namespace {
 
-// Tahoma's regular stems are about 0.09 em wide, its bold's about 0.16 em: the rim adds the
+// Tahoma's regular stems are about 0.09 em wide, its bold's about 0.16 em: thickening adds the
 // difference to every vertical stem.
 constexpr qreal StemGrowth = 0.07;
 // Bold faces thicken their horizontal strokes less than their stems; that also keeps the
 // lower-case and the capitals close to their regular heights.
 constexpr qreal HorizontalShare = 0.5;
-// Mitred corners stay square as a bold face's do; the limit cuts off the sharp points of v and x.
-constexpr qreal MiterLimit = 2;
-// Uniting curved outlines flattens them: done this much larger, the flat pieces do not show.
-constexpr qreal UnionScale = 16;
+// How far a sharp corner may reach out, in strengths: the points of x and v stay as short as a
+// bold face's, and a text that starts with x is not drawn further left than one that ends with o.
+constexpr qreal MiterLimit = 1.5;
 
 QRawFont regularFace(const QFont &font)
 {
@@ -100,33 +98,109 @@ qreal lineLeft(const QTextLine &line, const QRectF &box, int flags)
     return 0;
 }
 
-// The run's outlines at its place. Where they are the regular face's (a run may fall back to
-// another family), each glyph moves right by half of what its advance gained, so that its ink
-// stands in the middle of the wider advance.
-void addRun(QPainterPath &glyphs, const QGlyphRun &run, QPointF origin, const QRawFont &regular)
+// The points of each closed contour of a path, as element indexes; a contour that ends back on
+// its first point leaves that last point out.
+std::vector<std::vector<int>> contoursOf(const QPainterPath &path)
+{
+    std::vector<std::vector<int>> contours;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        if (path.elementAt(i).isMoveTo() || contours.empty())
+            contours.emplace_back();
+        contours.back().push_back(i);
+    }
+    for (std::vector<int> &contour : contours) {
+        const QPointF first = path.elementAt(contour.front());
+        if (contour.size() > 1 && QPointF(path.elementAt(contour.back())) == first)
+            contour.pop_back();
+    }
+    return contours;
+}
+
+QPointF unit(QPointF v)
+{
+    const qreal length = std::hypot(v.x(), v.y());
+    return length > 0 ? v / length : QPointF();
+}
+
+// Moves a contour's points outwards, as FreeType emboldens an outline: each point along the
+// bisector of its two edges, far enough that both edges move by the strength (apart across, apart
+// up and down), but never past the shorter edge, so that small counters shrink without turning
+// inside out, nor further than the miter limit. Off-curve points move with the polygon they make
+// with the on-curve points.
+void thicken(QPainterPath &path, const std::vector<int> &contour, QPointF strength, qreal side)
+{
+    const auto n = contour.size();
+    std::vector<QPointF> points(n);
+    for (std::size_t i = 0; i < n; ++i)
+        points[i] = path.elementAt(contour[i]);
+    for (std::size_t i = 0; i < n; ++i) {
+        const QPointF here = points[i];
+        const QPointF before = points[(i + n - 1) % n];
+        const QPointF after = points[(i + 1) % n];
+        const QPointF in = unit(here - before);
+        const QPointF out = unit(after - here);
+        const qreal cosine = QPointF::dotProduct(in, out);
+        if (in.isNull() || out.isNull() || cosine <= -0.9375)
+            continue; // a zero-length edge or a turn of almost 180 degrees stays put
+        const qreal sine = side * (out.x() * in.y() - out.y() * in.x());
+        const qreal shortest = std::min(std::hypot(here.x() - before.x(), here.y() - before.y()),
+                                        std::hypot(after.x() - here.x(), after.y() - here.y()));
+        const qreal d = 1 + cosine;
+        const auto shift = [&](qreal bisector, qreal s) {
+            return s * sine <= shortest * d ? bisector * s / d : bisector * shortest / sine;
+        };
+        QPointF moved(shift(side * (in.y() + out.y()), strength.x()), shift(-side * (in.x() + out.x()), strength.y()));
+        if (const qreal reach = std::hypot(moved.x() / strength.x(), moved.y() / strength.y()); reach > MiterLimit)
+            moved *= MiterLimit / reach;
+        path.setElementPositionAt(contour[i], here.x() + moved.x(), here.y() + moved.y());
+    }
+    const QPainterPath::Element first = path.elementAt(contour.front());
+    if (const int closing = contour.back() + 1; closing < path.elementCount() && !path.elementAt(closing).isMoveTo())
+        path.setElementPositionAt(closing, first.x, first.y);
+}
+
+// Twice the signed area of the outline's polygon: its sign says which way the outer contours run.
+qreal signedArea(const QPainterPath &path)
+{
+    qreal area = 0;
+    for (const std::vector<int> &contour : contoursOf(path)) {
+        for (std::size_t i = 0; i < contour.size(); ++i) {
+            const QPointF a = path.elementAt(contour[i]);
+            const QPointF b = path.elementAt(contour[(i + 1) % contour.size()]);
+            area += a.x() * b.y() - b.x() * a.y();
+        }
+    }
+    return area;
+}
+
+// The glyph's outline grown outwards by half the growth on each side: across by the stems'
+// growth, up and down by the horizontal strokes'.
+QPainterPath thickened(const QPainterPath &glyph, qreal across, qreal upright)
+{
+    QPainterPath grown = glyph;
+    const qreal side = signedArea(glyph) < 0 ? -1 : 1;
+    for (const std::vector<int> &contour : contoursOf(glyph))
+        thicken(grown, contour, QPointF(across, upright) / 2, side);
+    return grown;
+}
+
+// The run's outlines at its place, thickened by the growth. Where they are the regular face's (a
+// run may fall back to another family), each glyph moves right by half of what its advance
+// gained, so that its ink stands in the middle of the wider advance.
+void addRun(QPainterPath &glyphs, const QGlyphRun &run, QPointF origin, const QRawFont &regular, qreal growth)
 {
     const QRawFont face = run.rawFont();
     const QList<quint32> indexes = run.glyphIndexes();
     const QList<QPointF> positions = run.positions();
-    const bool narrow = face.familyName() == regular.familyName();
     const QList<QPointF> wide = face.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
     const QList<QPointF> own = regular.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
+    const bool narrow = face.familyName() == regular.familyName() && wide.size() == indexes.size() &&
+                        own.size() == indexes.size();
     for (qsizetype i = 0; i < indexes.size(); ++i) {
         const qreal centring = narrow ? (wide[i].x() - own[i].x()) / 2 : 0;
-        glyphs.addPath(face.pathForGlyph(indexes[i]).translated(origin + positions[i] + QPointF(centring, 0)));
+        const QPainterPath glyph = thickened(face.pathForGlyph(indexes[i]), growth, growth * HorizontalShare);
+        glyphs.addPath(glyph.translated(origin + positions[i] + QPointF(centring, 0)));
     }
-}
-
-// The band that a flat, elliptic pen (wide across, low up and down) draws along the outlines: a
-// round pen's stroke of the outlines stretched upright, squashed back.
-QPainterPath rimOf(const QPainterPath &glyphs, qreal width, qreal height)
-{
-    QPainterPathStroker pen;
-    pen.setWidth(width);
-    pen.setJoinStyle(Qt::MiterJoin);
-    pen.setMiterLimit(MiterLimit);
-    const QTransform stretch = QTransform::fromScale(1, width / height);
-    return stretch.inverted().map(pen.createStroke(stretch.map(glyphs)));
 }
 
 } // namespace
@@ -154,12 +228,7 @@ void EmboldenedText::draw(QPainter &painter, const TextToDraw &text, qreal boldn
     painter.setRenderHint(QPainter::Antialiasing);
     if (!(text.flags & Qt::TextDontClip))
         painter.setClipRect(text.box, Qt::IntersectClip);
-    if (colour.alpha() == 255) {
-        painter.fillPath(m_glyphs, colour);
-        painter.fillPath(m_rim, colour);
-    } else {
-        painter.fillPath(whole(), colour);
-    }
+    painter.fillPath(m_glyphs, colour);
     painter.restore();
 }
 
@@ -168,33 +237,18 @@ void EmboldenedText::build(const TextToDraw &text, qreal boldness)
     m_text = text;
     m_boldness = boldness;
     m_glyphs = {};
-    m_whole = {};
     const int flags = int(QStyle::visualAlignment(text.direction, Qt::Alignment(text.flags)));
     QTextLayout layout(text.text, text.font);
     layOut(layout, text, flags);
-    m_rim = {};
     if (layout.lineCount() == 0)
         return;
     const QRawFont regular = regularFace(text.font);
+    const qreal growth = StemGrowth * boldness * QFontInfo(text.font).pixelSize();
     const qreal top = blockTop(layout, text.box, flags);
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
         const QPointF origin(text.box.left() + lineLeft(line, text.box, flags), top);
         for (const QGlyphRun &run : line.glyphRuns())
-            addRun(m_glyphs, run, origin, regular);
+            addRun(m_glyphs, run, origin, regular, growth);
     }
-    const qreal growth = StemGrowth * boldness * QFontInfo(text.font).pixelSize();
-    if (growth > 0)
-        m_rim = rimOf(m_glyphs, growth, growth * HorizontalShare);
-}
-
-// Where the rim overlaps the glyphs a translucent colour would be laid on twice: such a colour
-// fills the union of both instead.
-const QPainterPath &EmboldenedText::whole()
-{
-    if (m_whole.isEmpty() && !m_glyphs.isEmpty()) {
-        const QTransform up = QTransform::fromScale(UnionScale, UnionScale);
-        m_whole = up.inverted().map(up.map(m_glyphs).united(up.map(m_rim)));
-    }
-    return m_whole;
 }

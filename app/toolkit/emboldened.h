@@ -28,9 +28,9 @@ struct TextToDraw
 };
 
 // A text laid out as QPainter::drawText lays it out, with its glyphs' outlines thickened to the
-// weight asked for: each glyph stands in the middle of its advance, and a rim around it
-// widens the stems by the bold face's difference. The outlines are kept for the last text
-// drawn, so that a repaint only fills them.
+// weight asked for: each glyph stands in the middle of its advance, its outline grown outwards
+// so that its stems gain the bold face's width. The outlines are kept for the last text drawn,
+// so that a repaint only fills them.
 class EmboldenedText
 {
 public:
@@ -38,11 +38,8 @@ public:
 
 private:
     void build(const TextToDraw &text, qreal boldness);
-    const QPainterPath &whole();
 
     TextToDraw m_text;
     qreal m_boldness = 0;
-    QPainterPath m_glyphs; // the face's own outlines, each moved to the middle of its advance
-    QPainterPath m_rim;    // the thickening around them
-    QPainterPath m_whole;  // both as one outline, made when a translucent colour needs it
+    QPainterPath m_glyphs;
 };
