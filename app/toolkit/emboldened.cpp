@@ -24,6 +24,8 @@ constexpr qreal HorizontalShare = 0.5;
 // How far a sharp corner may reach out, in strengths: the points of x and v stay as short as a
 // bold face's, and a text that starts with x is not drawn further left than one that ends with o.
 constexpr qreal MiterLimit = 1.5;
+// The size at which a face's outlines are compared with its regular face's, in pixels.
+constexpr int ProbeSize = 64;
 
 QRawFont regularFace(const QFont &font)
 {
@@ -205,14 +207,20 @@ void addRun(QPainterPath &glyphs, const QGlyphRun &run, QPointF origin, const QR
 
 } // namespace
 
+// Regular text asks for nothing its face could lack, and costs no look at the face. A face is
+// looked at once, at one size for all.
 qreal missingBoldness(const QFont &font)
 {
+    if (font.weight() <= QFont::Normal)
+        return 0;
     static QHash<QString, qreal> known;
-    const QString key = font.key();
+    QFont probe = unhinted(font);
+    probe.setPixelSize(ProbeSize);
+    const QString key = probe.key();
     if (const auto found = known.constFind(key); found != known.cend())
         return *found;
-    const QRawFont face = QRawFont::fromFont(unhinted(font));
-    const QRawFont regular = regularFace(unhinted(font));
+    const QRawFont face = QRawFont::fromFont(probe);
+    const QRawFont regular = regularFace(probe);
     qreal missing = 0;
     if (face.isValid() && regular.isValid() && face.weight() > regular.weight() && sameOutlines(face, regular))
         missing = qreal(face.weight() - regular.weight()) / (QFont::Bold - QFont::Normal);
