@@ -179,6 +179,8 @@ qreal signedArea(const QPainterPath &path)
 // growth, up and down by the horizontal strokes'.
 QPainterPath thickened(const QPainterPath &glyph, qreal across, qreal upright)
 {
+    if (across <= 0 || upright <= 0)
+        return glyph;
     QPainterPath grown = glyph;
     const qreal side = signedArea(glyph) < 0 ? -1 : 1;
     for (const std::vector<int> &contour : contoursOf(glyph))
@@ -208,7 +210,8 @@ void addRun(QPainterPath &glyphs, const QGlyphRun &run, QPointF origin, const QR
 } // namespace
 
 // Regular text asks for nothing its face could lack, and costs no look at the face. A face is
-// looked at once, at one size for all.
+// looked at once, at one size for all; the face that a font resolves to is part of the key, as
+// fonts added later may change it.
 qreal missingBoldness(const QFont &font)
 {
     if (font.weight() <= QFont::Normal)
@@ -216,7 +219,8 @@ qreal missingBoldness(const QFont &font)
     static QHash<QString, qreal> known;
     QFont probe = unhinted(font);
     probe.setPixelSize(ProbeSize);
-    const QString key = probe.key();
+    const QFontInfo resolved(probe);
+    const QString key = probe.key() + QLatin1Char('/') + resolved.family() + QLatin1Char('/') + resolved.styleName();
     if (const auto found = known.constFind(key); found != known.cend())
         return *found;
     const QRawFont face = QRawFont::fromFont(probe);
