@@ -122,13 +122,18 @@ void TLabel::fitToText()
     }
 }
 
+// A font whose bold face is only the regular outlines over bold advances (the metric-compatible
+// Tahoma Bold is one) would show bold text as regular. Such text is drawn from its outlines,
+// thickened to the weight asked for; text in a real face keeps Qt's own rendering.
 void TLabel::paintEvent(QPaintEvent *)
 {
     if (m_text.isEmpty())
         return;
     QPainter painter(this);
-    painter.setFont(effectiveFont());
-    painter.setPen(QColor::fromRgba(effectiveFontColor()));
+    const QFont font = effectiveFont();
+    painter.setFont(font);
+    const QColor colour = QColor::fromRgba(effectiveFontColor());
+    painter.setPen(colour);
     const QRectF box = paintRect();
     int flags = int(effectiveAlignment());
     QString shown = m_text;
@@ -137,7 +142,10 @@ void TLabel::paintEvent(QPaintEvent *)
     } else if (effectiveWordWrap()) {
         flags |= Qt::TextWordWrap;
     }
-    painter.drawText(box, flags, shown);
+    if (const qreal missing = missingBoldness(font); missing > 0)
+        m_emboldened.draw(painter, {font, box, flags, shown, painter.layoutDirection()}, missing, colour);
+    else
+        painter.drawText(box, flags, shown);
 }
 
 void TLabel::setFaceText(std::string_view text)

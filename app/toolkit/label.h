@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/control.h"
+#include "toolkit/emboldened.h"
 
 #include "game/faces.h"
 
@@ -77,4 +78,5 @@ private:
     TextSettings m_settings;
     StyledSettings m_styled = AllStyledSettings;
     bool m_autoSize = false;
+    EmboldenedText m_emboldened;
 };
