@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/chance.h"
 #include "session.h"
 #include "toolkit/application.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the game's start-up and memory: a bare Qt Widgets window of the game's size
 // with six labels, the least a Qt program with a window of text can do.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and memory of the game against a bare Qt window, measured from outside both programs.
 //
 //   first_frame RUNS GAME BARE     (on an X display without a window manager, in $DISPLAY)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time from a press on "+1", and from a click on a ticket cell, to the end of the frame that shows
 // it, measured inside the real game window (QT_SCALE_FACTOR sets the scale; run it on X).
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time tool: draws the Tavix icon at the sizes given (CMake holds the list) and writes
 // tavix-<size>.png for each and tavix.ico with all of them into the output directory.
 #include "icofile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FormCreate: the ticket cells and the balls, copied from the hidden templates, and the first game.
 #include "ui/tavix.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's event handlers: each hands the press or click to the game's rules.
 #include "ui/tavix.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's fixed layout, one statement per component, parents before children and
 // siblings in their child order.
 #include "ui/tavix.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as an assistive technology sees it, read through Qt's accessibility interfaces.
 #include "ui/tavix.h"
 

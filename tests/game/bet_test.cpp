@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five bet controls, "Change values" and "Start Lotto", and the lock that stills them.
 
 #include "game_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dealing the hidden ticket and drawing the winning line.
 
 #include "game_fixture.h"

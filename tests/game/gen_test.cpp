@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gen: how a time of day and one uniform draw become a value, and the source of the draws.
 
 #include "fake_chance.h"

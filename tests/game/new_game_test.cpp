@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting a new game: the last win is credited, the ticket is blanked and dealt again.
 
 #include "game_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a game pays, what the letter choice charges, and how further letter choices move the win.
 
 #include "ticket_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening ticket cells: the six number choices, the letter choice, the lock and "Show".
 
 #include "ticket_fixture.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # scripts/package builds tavix_<version>_<arch>.deb from debian/ with dpkg-buildpackage and prints
 # its path last. The package has the right control fields, Debian's own names for the Qt libraries
 # it needs, exactly the files a game should ship (the program in /usr/games, its manual page, the

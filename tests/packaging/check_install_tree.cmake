@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` into an empty DESTDIR puts every file in its freedesktop place, the icons at
 # their own sizes, and nothing more.
 #   cmake -DBUILD_DIR=... -DWORK_DIR=... -DPACKAGING_DIR=... -DICON_DIR=... -P check_install_tree.cmake

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The packaging files are written by hand; this checks that they agree with each other and with
 # project(): the same name, version, release date, licence, executable and icon everywhere.
 #   cmake -DPACKAGING_DIR=... -DDEBIAN_DIR=... -DVERSION=... -DPRODUCT=... -DEXECUTABLE=...

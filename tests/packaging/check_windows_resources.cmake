@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles packaging/tavix.rc with MinGW's windres, as a Windows build would, and reads the compiled
 # resources back (-J coff -O rc): the version record, the MAINICON group and the embedded manifest.
 #   cmake -DWINDRES=... -DPREPROCESSOR=... -DPACKAGING_DIR=... -DICON_DIR=... -DWORK_DIR=...

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks for the packaging test scripts (cmake -P). Each records a failure instead of stopping, so
 # one run lists every file that is wrong; expect_done() then fails the test if any was recorded.
 

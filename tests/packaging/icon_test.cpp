@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawn icon: PNGs of every size as 8-bit RGBA, the .ico that Windows builds embed (256 as PNG,
 // the smaller ones as 32-bit DIBs with a matching AND mask) holding the same pictures, and the PNGs
 // in the executable's resources under :/icons. TAVIX_ICON_DIR is where the build wrote the files.

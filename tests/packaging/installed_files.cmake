@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every file that installing Tavix puts under its prefix, and nothing else, the program aside: it
 # goes to bin/ by default and to games/ in the Debian package, as Debian places games.
 set(TAVIX_INSTALLED_DATA_FILES

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check_version_note(WHAT READELF FILE VERSION PRODUCT): FILE carries the ELF package note
 # (owner FDO, type 0xcafe1a7e) whose JSON names the package, its version and the product.
 # Needs expect.cmake.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the Windows version record and manifest must say, as checks that read either the source
 # (tavix.rc, tavix.manifest) or windres's dump of the compiled resources: the patterns allow the
 # spacing of both. Needs expect.cmake.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five bet controls, pressed with the mouse where they stand below the ticket.
 #include "play_window.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which mouse input on the ticket counts as a click on a cell, and what a click on a cell that
 // is already open does.
 #include "play_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lock of a game under way: from the first click on the ticket until the letter choice
 // the seven controls below the ticket do nothing.
 #include "play_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a game pays: the win shown after each click on the ticket, and the stake that the
 // letter choice charges.
 #include "play_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The game's real window on Qt's offscreen platform, played the way a player plays it: mouse

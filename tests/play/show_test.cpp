@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Matches painted on the ticket and the balls, and the "Show" button that opens the whole ticket.
 #include "play_window.h"
 

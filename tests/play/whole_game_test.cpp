@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One whole game played with the mouse, from the first picture to the next ticket.
 #include "play_window.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader finds: the real program read and pressed through AT-SPI, from outside.
 
 usage: atspi_test.py TAVIX

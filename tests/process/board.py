@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Where the game's window shows its ticket and the "Show" button, and how to read them off a screenshot.
 
 Coordinates are logical pixels relative to the window's client area (385 x 650 at scale 1).

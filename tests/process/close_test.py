@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Closing the window ends the program at once with exit code 0, in whatever state the game is.
 
 usage: close_test.py TAVIX STATE      STATE: one of the keys of STATES

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Built with the compile options of the game's own target, this program shows whether those
 // options fortify libc calls and protect the stack: it formats a string into a fixed-size local
 // buffer with a length that the compiler cannot see (so it cannot prove the call safe and drop the

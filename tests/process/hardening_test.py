@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The executable is built hardened, as Debian builds its packages.
 
 usage: hardening_test.py BINARY PROBE [--no-fortify] [--expect-unhardened]

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A program that waits for the player takes no processor time and does not wake up.
 
 usage: idle_test.py TAVIX

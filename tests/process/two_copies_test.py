@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Two copies of the program started side by side are independent games.
 
 usage: two_copies_test.py TAVIX

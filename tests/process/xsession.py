@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private X display for out-of-process tests, and the real program driven on it.
 
 Xvfb picks its own display number (-displayfd), so tests that CTest runs in parallel never collide.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soak's checks must see a broken rule: each case plants one fault in a real window or in
 // a pair of snapshots and expects the checks to name it. A check that cannot fail would let
 // the soak pass whatever the game does.

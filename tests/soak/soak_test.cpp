@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long random run of what a player and a desktop can do to the window, with the game's rules
 // checked after every input. TAVIX_SOAK_EVENTS sets the length (100000 unless set),
 // TAVIX_SOAK_SEED replays a run (the clock picks one unless set), TAVIX_SOAK_TRACE=1 prints

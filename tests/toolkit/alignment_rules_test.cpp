@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The alignment rules one by one: the order of the kinds, the ranking of stacked siblings,
 // margins, centring cut toward zero, hidden children, and every other kind at least once.
 

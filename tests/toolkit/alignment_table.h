@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One row of an alignment table: a parent's size, its children as they stand, and where each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The alignment rules checked against the numbers of the game window: every band, row, card
 // and control stands where the window's layout says, also when the children do not stand in
 // their on-screen order and when their current places are stale.

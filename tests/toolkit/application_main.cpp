@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application object's tests run on the one TApplication of the process, as the program
 // does, on the offscreen platform unless a display is given.
 

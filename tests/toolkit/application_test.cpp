@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and shutdown through the application object, as the program's main body does them:
 // CreateForm, then Run, which builds the window, shows it and runs until the window closes.
 // Errors that escape a handler reach the player in an error box and the program goes on.

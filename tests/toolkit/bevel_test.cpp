@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bevel effect on an opaque square, compared pixel by pixel with the same window drawn
 // without it. The test runs once at the screen's own scale and once at twice that.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The push button as a player uses it: a left click, Enter or Space while it holds the focus,
 // which a press or Tab gives it, and nothing at all once it is hidden.
 

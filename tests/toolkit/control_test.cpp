@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every control of the tree relies on: how a new one starts, who frees it, where it
 // stands among its siblings, when it is laid out, and the tag it carries.
 

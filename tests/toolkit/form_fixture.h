@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A small window of the toolkit, shown on the offscreen platform, with helpers to put controls

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label's text attributes: each one named in its styled settings comes from the platform's
 // style, each one not named from the label's own settings.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Presses and clicks as a player makes them: real mouse events sent to the window at its own
 // coordinates, finding their control the way the toolkit routes them.
 

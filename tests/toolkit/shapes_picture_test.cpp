@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the shapes draw, read back from the window's picture pixel by pixel: outlines inside
 // the box, the kinds of fill, rounded corners, the rounded band and the circle.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board FormCreate builds from the hidden templates: what each cell and ball copies from its
 // template, what it is given, and what it keeps of a new control.
 #include "window_fixture.h"

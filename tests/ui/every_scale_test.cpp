@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on displays of every scale from 0.5 to 3 in steps of 0.05, one screen for each
 // scale side by side (CTest gives the offscreen platform that set of screens): drawn whole, its
 // bands meeting without a seam, and every pixel of its picture painted.

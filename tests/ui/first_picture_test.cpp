@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the player first sees and first touches: the finished board of a new game, templates that
 // never show or take a click, and captions that let a press through to their control.
 #include "window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where every shown part of the window stands, at the window's own size and after a resize.
 #include "window_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed layout's components: their tree, looks, texts and fonts as the layout gives them.
 #include "window_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as it is drawn: colours probed at chosen points of its picture, and texts that fit.
 #include "window_fixture.h"
 

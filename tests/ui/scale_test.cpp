@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on a scaled display: the same layout in logical units, drawn in device pixels.
 // CTest runs this test at the display scales 1, 1.5 and 2 (QT_SCALE_FACTOR).
 #include "window_fixture.h"

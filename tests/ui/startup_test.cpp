@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's first frame, as the application itself builds, creates and shows the window: no
 // half-built board may ever reach the screen.
 #include "game/chance.h"
