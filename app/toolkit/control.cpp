@@ -20,6 +20,9 @@ int loadingDepth = 0;
 // two controls.
 QPointer<TControl> lastLeftPress;
 
+// Set while a form passes on a press that the toolkit made into a double click.
+bool pressIsSecondOfDoubleClick = false;
+
 // The whole-unit widget geometry for a place in logical units: edges are rounded, not sizes,
 // so that neighbours that touch stay touching.
 QRect roundedGeometry(const QRectF &r)
@@ -130,10 +133,6 @@ bool TControl::event(QEvent *event)
         parentNeedsLayout();
     return QWidget::event(event);
 }
-
-namespace {
-bool pressIsSecondOfDoubleClick = false;
-} // namespace
 
 TControl::DoubleClickPress::DoubleClickPress(bool on)
     : m_previous(std::exchange(pressIsSecondOfDoubleClick, on))
