@@ -83,6 +83,20 @@ void holdOrEnd(QtMsgType type, const QMessageLogContext &context, const QString 
     previous(type, context, text); // came in from another thread while the guard was being released
 }
 
+// Qt's Wayland platform reports a broken connection from its reading thread and from the main
+// thread alike, racing to end the program: the second, same report would only repeat the line.
+void dropRepeats(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    static QtMsgType lastType = QtDebugMsg;
+    static QString lastText;
+    const std::lock_guard lock(heldLock);
+    if (type == lastType && text == lastText && type != QtFatalMsg)
+        return;
+    lastType = type;
+    lastText = text;
+    previous(type, context, text);
+}
+
 } // namespace
 
 DesktopSessionGuard::DesktopSessionGuard()
@@ -107,11 +121,11 @@ void DesktopSessionGuard::release()
         guarding = false;
         messages.swap(held);
     }
-    qInstallMessageHandler(previous);
+    qInstallMessageHandler(dropRepeats);
     for (const HeldMessage &message : messages) {
         const QMessageLogContext context(message.file.empty() ? nullptr : message.file.c_str(), message.line,
                                          message.function.empty() ? nullptr : message.function.c_str(),
                                          message.category.empty() ? nullptr : message.category.c_str());
-        previous(message.type, context, message.text);
+        dropRepeats(message.type, context, message.text);
     }
 }

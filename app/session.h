@@ -15,6 +15,6 @@ public:
     DesktopSessionGuard &operator=(const DesktopSessionGuard &) = delete;
 
     // The platform is up: the messages held back go to the handler that was there before, which
-    // takes every message from now on.
+    // takes every message from now on, each message that only repeats the one before it left out.
     void release();
 };
