@@ -4,7 +4,7 @@
 # it needs, exactly the files a game should ship (the program in /usr/games, its manual page, the
 # copyright with the embedded font's notice), a stripped and hardened executable that still carries
 # its version note, compiler flags from dpkg-buildflags, and lintian finds no error or warning.
-#   cmake -DPACKAGE_SCRIPT=... -DSOURCE_DIR=... -DREADELF=... -DPYTHON=...
+#   cmake -DPACKAGE_SCRIPT=... -DSOURCE_DIR=... -DPACKAGING_DIR=... -DREADELF=... -DPYTHON=...
 #         -DHARDENING_TEST=... -DLINTIAN=... -DWORK_DIR=... -DVERSION=... -DPRODUCT=...
 #         -P check_debian_package.cmake
 include(${CMAKE_CURRENT_LIST_DIR}/expect.cmake)
@@ -128,9 +128,9 @@ foreach(pattern IN ITEMS "\nFiles: \\*\nCopyright: [^\n]+\nLicense: GPL-3\\+\n" 
   expect_match("usr/share/doc/tavix/copyright" "${copyright}" "${pattern}")
 endforeach()
 execute_process(COMMAND gzip -dc ${root}/usr/share/man/man6/tavix.6.gz OUTPUT_VARIABLE manual)
-file(READ ${SOURCE_DIR}/packaging/tavix.6 manual_source)
+file(READ ${PACKAGING_DIR}/tavix.6 manual_source)
 if(NOT manual STREQUAL manual_source)
-  expect_fail("usr/share/man/man6/tavix.6.gz unpacked is not packaging/tavix.6")
+  expect_fail("usr/share/man/man6/tavix.6.gz unpacked is not the build's tavix.6")
 endif()
 
 # lintian, on the package and on the .changes: no error (E:) and no warning (W:); the other tags
