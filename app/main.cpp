@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/chance.h"
 #include "session.h"
+#include "startup.h"
+
+#include "game/chance.h"
 #include "toolkit/application.h"
 #include "ui/tavix.h"
 
@@ -11,7 +13,8 @@ int main(int argc, char *argv[])
     DesktopSessionGuard session; // a platform that cannot start ends the program in one line
     TApplication Application(argc, argv);
     session.release();
-    Application.Initialize();
+    Application.Initialize(Brelun::tavixIdentity());
+    Brelun::prepareWindow();
     Application.CreateForm(Brelun::Tavix);
     Application.Run();
     return 0;

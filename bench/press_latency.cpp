@@ -6,6 +6,8 @@
 // tests do); the frame is the window's UpdateRequest, in which Qt paints every control marked
 // dirty and flushes the backing store to the X server. A sample ends when the UpdateRequest that
 // painted the changed label returns. X input delivery and the X server's own drawing are outside.
+#include "startup.h"
+
 #include "game/chance.h"
 #include "toolkit/application.h"
 #include "ui/tavix.h"
@@ -137,7 +139,8 @@ int main(int argc, char *argv[])
 {
     Brelun::seedRandomSource();
     FrameClock app(argc, argv);
-    app.Initialize();
+    app.Initialize(Brelun::tavixIdentity());
+    Brelun::prepareWindow();
     app.CreateForm(Brelun::Tavix);
     int status = 0;
     QTimer::singleShot(0, &app, [&] {

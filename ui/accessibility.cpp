@@ -238,11 +238,7 @@ QAccessibleInterface *accessibleFor(const QString &, QObject *object)
 
 void installAccessibility()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(&accessibleFor);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(&accessibleFor);
 }
 
 } // namespace Brelun

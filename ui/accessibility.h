@@ -11,7 +11,7 @@ namespace Brelun {
 // the ticket cells and balls with what they show, the controls as buttons that can be pressed.
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object);
 
-// Registers accessibleFor with the toolkit, once per process.
+// Registers accessibleFor with the toolkit. Once a process: Qt asks each factory in turn.
 void installAccessibility();
 
 } // namespace Brelun

@@ -3,8 +3,11 @@
 #include "ui/tavix.h"
 
 #include "game/deal.h"
-#include "game/faces.h"
 #include "game/state.h"
+
+using Toolkit::Align;
+using Toolkit::Fill;
+using Toolkit::StyledSetting;
 
 namespace Brelun {
 
@@ -52,7 +55,6 @@ void TTavix::FormCreate(QObject *)
         text->setParentControl(cell);
         text->setVisible(true);
         text->setTag(i);
-        faces.cells[i] = text;
     }
 
     for (int j = 1; j <= 7; ++j) {
@@ -83,10 +85,10 @@ void TTavix::FormCreate(QObject *)
         text->endUpdate();
         text->setParentControl(ball);
         text->setTag(j);
-        faces.balls[j] = text;
     }
 
     WL[7]->setText(QStringLiteral("R"));
+    m_faces.bind(*this);
     GO.Chips = 500;
     Label7->setText(QString::number(GO.Chips));
     initNewLoto();

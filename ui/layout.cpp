@@ -3,6 +3,17 @@
 // siblings in their child order.
 #include "ui/tavix.h"
 
+using Toolkit::Align;
+using Toolkit::BrushKind;
+using Toolkit::Corner;
+using Toolkit::Fill;
+using Toolkit::LinearGradient;
+using Toolkit::Margins;
+using Toolkit::Stroke;
+using Toolkit::StyledSetting;
+using Toolkit::StyledSettings;
+using Toolkit::TextSettings;
+
 namespace Brelun {
 
 namespace {

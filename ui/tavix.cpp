@@ -2,15 +2,11 @@
 #include "ui/tavix.h"
 
 #include "game/faces.h"
-#include "ui/accessibility.h"
-#include "ui/fonts.h"
 
 namespace Brelun {
 
 TTavix::TTavix()
 {
-    loadWindowFonts();
-    installAccessibility();
     setWindowTitle(QStringLiteral("Tavix"));
     resize(385, 650);
     {
@@ -22,7 +18,6 @@ TTavix::TTavix()
         buildControlArea();
     }
     realignTree(this);
-    bindDisplays();
     onCreate = [this](QObject *sender) { FormCreate(sender); };
 }
 
@@ -36,14 +31,6 @@ TTavix::~TTavix()
     WL = {};
     if (Tavix == this)
         Tavix = nullptr;
-}
-
-void TTavix::bindDisplays()
-{
-    faces.stake = Label4;
-    faces.win = Label5;
-    faces.chips = Label7;
-    faces.show = Button1;
 }
 
 } // namespace Brelun

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/board_faces.h"
+
 #include "toolkit/application.h"
 #include "toolkit/bevel.h"
 #include "toolkit/button.h"
@@ -85,7 +87,8 @@ private:
     void buildBallBand();
     void buildTicketCard();
     void buildControlArea();
-    void bindDisplays();
+
+    BoardFaces m_faces;
 };
 
 // The window, set as soon as its construction begins.

@@ -5,6 +5,8 @@
 #include <array>
 #include <cmath>
 
+namespace Toolkit {
+
 namespace {
 
 constexpr std::array kindOrder{
@@ -163,3 +165,5 @@ std::vector<QRectF> alignChildren(QSizeF parent, std::span<const AlignItem> chil
     }
     return result;
 }
+
+} // namespace Toolkit

@@ -7,6 +7,8 @@
 #include <span>
 #include <vector>
 
+namespace Toolkit {
+
 // How a control places itself in its parent. The kinds are handled in the order listed here,
 // after None, which keeps the control where it stands.
 enum class Align {
@@ -41,3 +43,5 @@ struct AlignItem
 // Lays the children out inside a parent of the given size and returns the new bounds of each,
 // in child order. Children aligned None, hidden children and Scale children keep their bounds.
 std::vector<QRectF> alignChildren(QSizeF parent, std::span<const AlignItem> children);
+
+} // namespace Toolkit

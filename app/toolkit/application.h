@@ -1,36 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "toolkit/form.h"
+
 #include <QApplication>
-#include <QWidget>
+#include <QIcon>
+#include <QString>
 
 #include <functional>
 #include <memory>
 #include <new>
 
-// A window of the application. Its creation handler runs once, after the window's stored
-// layout is built and before it is shown.
-class TForm : public QWidget
+// What the desktop knows a program by: the names of its settings and its window, its version,
+// its desktop entry's name and its icon, drawn only when it is wanted.
+struct ApplicationIdentity
 {
-    Q_OBJECT
-
-public:
-    explicit TForm(QWidget *parent = nullptr);
-
-    std::function<void(QObject *sender)> onCreate;
-
-    // Runs the creation handler. The application calls it once, right after construction.
-    void create();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    bool m_redelivering = false;
-    bool m_droppingDoubleClick = false;
+    QString name;
+    QString displayName;
+    QString version;
+    QString desktopFileName;
+    std::function<QIcon()> icon;
 };
 
 // The one application object: it builds the recorded window, shows it and runs the event loop.
@@ -44,8 +33,8 @@ public:
     TApplication(int &argc, char **argv);
     ~TApplication() override;
 
-    // Names the application for the desktop; the window icon follows the first frame (Run).
-    void Initialize();
+    // Names the application for the desktop; the icon follows the window's first frame (Run).
+    void Initialize(const ApplicationIdentity &identity);
 
     // Records the window class to build; reference is set to the window before its construction.
     template <typename Form>
@@ -75,8 +64,10 @@ public:
     bool notify(QObject *receiver, QEvent *event) override;
 
 private:
-    static void showError(const QString &text);
+    // Shows the error being handled to the player; called from inside a catch block.
+    static void showCaughtError();
 
+    std::function<QIcon()> m_icon;
     std::function<TForm *()> m_build;
     std::unique_ptr<TForm> m_mainForm;
 };

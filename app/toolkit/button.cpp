@@ -86,18 +86,3 @@ void TButton::mouseDoubleClickEvent(QMouseEvent *event)
     }
     event->accept();
 }
-
-void TButton::setFaceText(std::string_view text)
-{
-    setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
-}
-
-void TButton::setFaceColor(Brelun::Argb color)
-{
-    setFontColor(color);
-}
-
-void TButton::setFaceVisible(bool visible)
-{
-    setVisible(visible);
-}

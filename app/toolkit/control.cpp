@@ -12,6 +12,11 @@
 #include <utility>
 #include <vector>
 
+using Toolkit::Align;
+using Toolkit::AlignItem;
+using Toolkit::Margins;
+using Toolkit::alignChildren;
+
 namespace {
 
 int loadingDepth = 0;

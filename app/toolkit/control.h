@@ -29,10 +29,10 @@ public:
     int tag() const { return m_tag; }
     void setTag(int tag) { m_tag = tag; }
 
-    Align align() const { return m_align; }
-    void setAlign(Align align);
-    Margins margins() const { return m_margins; }
-    void setMargins(Margins margins);
+    Toolkit::Align align() const { return m_align; }
+    void setAlign(Toolkit::Align align);
+    Toolkit::Margins margins() const { return m_margins; }
+    void setMargins(Toolkit::Margins margins);
 
     QRectF bounds() const { return m_bounds; }
     void setBounds(const QRectF &bounds);
@@ -90,8 +90,8 @@ private:
 
     QRectF m_bounds{0, 0, 50, 50};
     QPointF m_paintOffset;
-    Margins m_margins;
-    Align m_align = Align::None;
+    Toolkit::Margins m_margins;
+    Toolkit::Align m_align = Toolkit::Align::None;
     int m_tag = 0;
     int m_updating = 0;
     bool m_clickPending = false;

@@ -9,6 +9,11 @@
 #include <algorithm>
 #include <cmath>
 
+using Toolkit::StyledSetting;
+using Toolkit::StyledSettings;
+using Toolkit::TextSettings;
+using Toolkit::TextTrimming;
+
 namespace {
 
 // The platform style's text for labels: its default UI font, regular, 12 units, black.
@@ -147,19 +152,4 @@ void TLabel::paintEvent(QPaintEvent *)
         m_emboldened.draw(painter, {font, box, flags, shown, painter.layoutDirection()}, missing, colour);
     else
         painter.drawText(box, flags, shown);
-}
-
-void TLabel::setFaceText(std::string_view text)
-{
-    setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
-}
-
-void TLabel::setFaceColor(Brelun::Argb color)
-{
-    setFontColor(color);
-}
-
-void TLabel::setFaceVisible(bool visible)
-{
-    setVisible(visible);
 }

@@ -4,11 +4,11 @@
 #include "toolkit/control.h"
 #include "toolkit/emboldened.h"
 
-#include "game/faces.h"
-
 #include <QFont>
 #include <QRgb>
 #include <QString>
+
+namespace Toolkit {
 
 enum class TextTrimming { None, Character, Word };
 
@@ -31,12 +31,15 @@ struct TextSettings
 // Which text attributes come from the platform's style instead of the label's own settings.
 enum class StyledSetting { Family = 1, Size = 2, Style = 4, FontColor = 8, Other = 16 };
 Q_DECLARE_FLAGS(StyledSettings, StyledSetting)
-Q_DECLARE_OPERATORS_FOR_FLAGS(StyledSettings)
 
 inline constexpr StyledSettings AllStyledSettings{0x1F};
 
+} // namespace Toolkit
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(Toolkit::StyledSettings)
+
 // A text. It never takes the mouse: presses reach the control beneath it.
-class TLabel : public TControl, public Brelun::TextFace
+class TLabel : public TControl
 {
     Q_OBJECT
 
@@ -46,13 +49,13 @@ public:
     QString text() const { return m_text; }
     void setText(const QString &text);
 
-    TextSettings textSettings() const { return m_settings; }
-    void setTextSettings(const TextSettings &settings);
+    Toolkit::TextSettings textSettings() const { return m_settings; }
+    void setTextSettings(const Toolkit::TextSettings &settings);
     void setFontColor(QRgb color);
     void setWordWrap(bool on);
 
-    StyledSettings styledSettings() const { return m_styled; }
-    void setStyledSettings(StyledSettings styled);
+    Toolkit::StyledSettings styledSettings() const { return m_styled; }
+    void setStyledSettings(Toolkit::StyledSettings styled);
 
     bool autoSize() const { return m_autoSize; }
     void setAutoSize(bool on);
@@ -63,10 +66,6 @@ public:
     Qt::Alignment effectiveAlignment() const;
     bool effectiveWordWrap() const;
 
-    void setFaceText(std::string_view text) override;
-    void setFaceColor(Brelun::Argb color) override;
-    void setFaceVisible(bool visible) override;
-
 protected:
     bool takesMouse() const override { return false; }
     void paintEvent(QPaintEvent *event) override;
@@ -76,8 +75,8 @@ private:
     void announceChange();
 
     QString m_text;
-    TextSettings m_settings;
-    StyledSettings m_styled = AllStyledSettings;
+    Toolkit::TextSettings m_settings;
+    Toolkit::StyledSettings m_styled = Toolkit::AllStyledSettings;
     bool m_autoSize = false;
     EmboldenedText m_emboldened;
 };

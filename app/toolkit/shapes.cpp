@@ -8,6 +8,12 @@
 
 #include <algorithm>
 
+using Toolkit::BrushKind;
+using Toolkit::Corner;
+using Toolkit::Corners;
+using Toolkit::Fill;
+using Toolkit::Stroke;
+
 namespace {
 
 // A box with its edges moved to the nearest device pixel boundaries. At a fractional display

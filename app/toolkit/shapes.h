@@ -10,6 +10,8 @@
 class QPainter;
 class QPainterPath;
 
+namespace Toolkit {
+
 enum class BrushKind { None, Solid, Gradient };
 
 // A linear gradient whose two points are fractions of the shape's width and height.
@@ -34,6 +36,8 @@ struct Stroke
     qreal thickness = 1;
 };
 
+} // namespace Toolkit
+
 // A filled and outlined shape. The outline lies wholly inside the box: it is drawn along a
 // line inset by half its thickness.
 class TShape : public TControl
@@ -43,11 +47,11 @@ class TShape : public TControl
 public:
     explicit TShape(QWidget *owner);
 
-    Fill fill() const { return m_fill; }
-    void setFill(const Fill &fill);
+    Toolkit::Fill fill() const { return m_fill; }
+    void setFill(const Toolkit::Fill &fill);
     void setFillColor(QRgb color);
-    Stroke stroke() const { return m_stroke; }
-    void setStroke(const Stroke &stroke);
+    Toolkit::Stroke stroke() const { return m_stroke; }
+    void setStroke(const Toolkit::Stroke &stroke);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -56,8 +60,8 @@ protected:
 private:
     qreal inset() const;
 
-    Fill m_fill;
-    Stroke m_stroke;
+    Toolkit::Fill m_fill;
+    Toolkit::Stroke m_stroke;
 };
 
 class TRectangle : public TShape
@@ -79,9 +83,14 @@ private:
     qreal m_yRadius = 0;
 };
 
+namespace Toolkit {
+
 enum class Corner { TopLeft = 1, TopRight = 2, BottomLeft = 4, BottomRight = 8 };
 Q_DECLARE_FLAGS(Corners, Corner)
-Q_DECLARE_OPERATORS_FOR_FLAGS(Corners)
+
+} // namespace Toolkit
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(Toolkit::Corners)
 
 // A band whose chosen corners are rounded with half its shorter side.
 class TRoundRect : public TShape
@@ -91,14 +100,14 @@ class TRoundRect : public TShape
 public:
     using TShape::TShape;
 
-    Corners corners() const { return m_corners; }
-    void setCorners(Corners corners);
+    Toolkit::Corners corners() const { return m_corners; }
+    void setCorners(Toolkit::Corners corners);
 
 protected:
     QPainterPath outline(const QRectF &shapeRect) const override;
 
 private:
-    Corners m_corners = Corner::TopLeft | Corner::TopRight | Corner::BottomLeft | Corner::BottomRight;
+    Toolkit::Corners m_corners = Toolkit::Corner::TopLeft | Toolkit::Corner::TopRight | Toolkit::Corner::BottomLeft | Toolkit::Corner::BottomRight;
 };
 
 // A circle as wide as the shorter side of its box, centred in the box.

@@ -8,6 +8,11 @@
 #include <ostream>
 #include <string>
 
+using Toolkit::Align;
+using Toolkit::AlignItem;
+using Toolkit::Margins;
+using Toolkit::alignChildren;
+
 namespace {
 
 using namespace aligntable;

@@ -27,7 +27,7 @@ struct Row
 {
     std::string name; // the rule the row shows, as a test name
     QSizeF parent;
-    std::vector<AlignItem> children;
+    std::vector<Toolkit::AlignItem> children;
     std::vector<QRectF> expected; // in child order
 };
 
@@ -36,22 +36,22 @@ inline void PrintTo(const Row &row, std::ostream *os)
     *os << row.name;
 }
 
-inline AlignItem item(Align align, QRectF bounds, Margins margins = {}, bool visible = true)
+inline Toolkit::AlignItem item(Toolkit::Align align, QRectF bounds, Toolkit::Margins margins = {}, bool visible = true)
 {
     return {align, bounds, margins, visible};
 }
 
-inline AlignItem hidden(Align align, QRectF bounds)
+inline Toolkit::AlignItem hidden(Toolkit::Align align, QRectF bounds)
 {
     return {align, bounds, {}, false};
 }
 
-constexpr Margins all(qreal m)
+constexpr Toolkit::Margins all(qreal m)
 {
     return {m, m, m, m};
 }
 
-constexpr Margins leftOnly(qreal m)
+constexpr Toolkit::Margins leftOnly(qreal m)
 {
     return {.left = m};
 }
@@ -63,7 +63,7 @@ protected:
     static void expectRow(const Row &row)
     {
         ASSERT_EQ(row.children.size(), row.expected.size()) << "the row itself is malformed";
-        const std::vector<QRectF> placed = alignChildren(row.parent, row.children);
+        const std::vector<QRectF> placed = Toolkit::alignChildren(row.parent, row.children);
         ASSERT_EQ(placed.size(), row.children.size());
         for (std::size_t i = 0; i < placed.size(); ++i) {
             SCOPED_TRACE("child " + std::to_string(i));

@@ -5,6 +5,9 @@
 
 #include "alignment_table.h"
 
+using Toolkit::Align;
+using Toolkit::Margins;
+
 namespace {
 
 using namespace aligntable;

@@ -22,6 +22,7 @@ int main(int argc, char *argv[])
     int count = static_cast<int>(arguments.size());
     arguments.push_back(nullptr);
     TApplication application(count, arguments.data());
-    application.Initialize();
+    application.Initialize({QStringLiteral("toolkit-test"), QStringLiteral("Toolkit test"), QStringLiteral("0"),
+                            QStringLiteral("toolkit-test"), nullptr});
     return RUN_ALL_TESTS();
 }

@@ -11,6 +11,9 @@
 
 #include <memory>
 
+using Toolkit::Align;
+using Toolkit::BrushKind;
+
 namespace {
 
 using namespace toolkittest;

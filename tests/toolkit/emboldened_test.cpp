@@ -12,6 +12,8 @@
 
 #include <string>
 
+using Toolkit::TextSettings;
+
 namespace {
 
 using namespace toolkittest;

@@ -24,7 +24,7 @@ namespace toolkittest {
 
 // A control of kind T owned by owner, standing in parent at bounds with the given alignment.
 template <typename T>
-T *add(QWidget *owner, QWidget *parent, QRectF bounds, Align align = Align::None, Margins margins = {})
+T *add(QWidget *owner, QWidget *parent, QRectF bounds, Toolkit::Align align = Toolkit::Align::None, Toolkit::Margins margins = {})
 {
     auto *control = new T(owner);
     control->setParentControl(parent);
@@ -39,10 +39,10 @@ template <typename T>
 T *addFilled(QWidget *owner, QWidget *parent, QRectF bounds, QRgb color)
 {
     T *shape = add<T>(owner, parent, bounds);
-    Fill fill;
+    Toolkit::Fill fill;
     fill.color = color;
     shape->setFill(fill);
-    shape->setStroke({.kind = BrushKind::None});
+    shape->setStroke({.kind = Toolkit::BrushKind::None});
     return shape;
 }
 

@@ -10,6 +10,11 @@
 
 #include <string>
 
+using Toolkit::AllStyledSettings;
+using Toolkit::StyledSetting;
+using Toolkit::StyledSettings;
+using Toolkit::TextSettings;
+
 namespace {
 
 using namespace toolkittest;
@@ -142,21 +147,6 @@ TEST_F(LabelPicture, DrawsTheTextInTheStylesColourWhenTheColourIsStyled)
     const auto [red, black] = redAndBlackPixels();
     EXPECT_EQ(red, 0);
     EXPECT_GT(black, 50);
-}
-
-TEST(LabelFace, ShowsWhatTheGameWritesThroughIt)
-{
-    TForm owner;
-    auto *label = add<TLabel>(&owner, &owner, {0, 0, 50, 20});
-    Brelun::TextFace &face = *label;
-    face.setFaceText("-2147483648");
-    face.setFaceColor(0xFFFD1717);
-    face.setFaceVisible(false);
-    EXPECT_EQ(label->text(), QStringLiteral("-2147483648"));
-    EXPECT_EQ(label->textSettings().fontColor, 0xFFFD1717);
-    EXPECT_FALSE(label->isVisibleProperty());
-    face.setFaceVisible(true);
-    EXPECT_TRUE(label->isVisibleProperty());
 }
 
 } // namespace

@@ -4,6 +4,10 @@
 
 #include "form_fixture.h"
 
+using Toolkit::BrushKind;
+using Toolkit::Corner;
+using Toolkit::Fill;
+
 namespace {
 
 using namespace toolkittest;

@@ -6,6 +6,12 @@
 #include <QFontInfo>
 #include <QPointer>
 
+using Toolkit::Align;
+using Toolkit::BrushKind;
+using Toolkit::Margins;
+using Toolkit::StyledSetting;
+using Toolkit::StyledSettings;
+
 using namespace Brelun;
 using tavix_test::argb;
 using tavix_test::childWidgets;

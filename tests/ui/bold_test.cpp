@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cstdio>
 
+using Toolkit::TextSettings;
+
 using namespace Brelun;
 using tavix_test::TavixWindow;
 

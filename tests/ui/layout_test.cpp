@@ -4,6 +4,14 @@
 
 #include <QFontInfo>
 
+using Toolkit::Align;
+using Toolkit::BrushKind;
+using Toolkit::Corner;
+using Toolkit::LinearGradient;
+using Toolkit::Margins;
+using Toolkit::StyledSetting;
+using Toolkit::StyledSettings;
+
 using namespace Brelun;
 using tavix_test::argb;
 using tavix_test::childWidgets;

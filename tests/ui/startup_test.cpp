@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's first frame, as the application itself builds, creates and shows the window: no
 // half-built board may ever reach the screen.
+#include "startup.h"
+
 #include "game/chance.h"
 #include "game/state.h"
 #include "toolkit/application.h"
@@ -101,6 +103,16 @@ TEST(TheApplicationStartingUp, PaintsTheFinishedBoardFirstAndThenGivesTheWindowI
     EXPECT_EQ(watch.iconSizes, expected) << "the window never got its icon, or not in every size";
 }
 
+// The desktop knows the program by the names its entry and its metainfo use, and by the version
+// the build was given.
+TEST(Startup, NamesTheProgramAndItsVersionForTheDesktop)
+{
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("tavix"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Tavix"));
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("tavix"));
+    EXPECT_EQ(QCoreApplication::applicationVersion(), QStringLiteral(TAVIX_PROJECT_VERSION));
+}
+
 int main(int argc, char *argv[])
 {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
@@ -108,6 +120,7 @@ int main(int argc, char *argv[])
     ::testing::InitGoogleTest(&argc, argv);
     seedRandomSource();
     TApplication application(argc, argv);
-    application.Initialize();
+    application.Initialize(tavixIdentity());
+    prepareWindow();
     return RUN_ALL_TESTS();
 }
