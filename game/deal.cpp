@@ -18,8 +18,8 @@ int draw(int low, int high)
     return static_cast<int>(gen(low, high)); // the callers' ranges fit in 32 bits
 }
 
-// Every position exchanges with one drawn from the whole range, visited positions included:
-// the game has always shuffled this way, and the uneven orders it gives are part of its character.
+// Every position exchanges with one drawn from the whole range, visited positions included. The
+// orders this gives are uneven on purpose: they are part of the game's character.
 template <typename Line>
 void shuffle(Line &line)
 {
