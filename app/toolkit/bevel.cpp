@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -145,15 +146,62 @@ void TBevelEffect::setSize(qreal units)
     update();
 }
 
+QWidget *TBevelEffect::sourceWidget()
+{
+    if (m_source != nullptr && m_source->graphicsEffect() == this)
+        return m_source;
+    // Qt tells an effect nothing of the widget it draws; it is the one among its owner's that
+    // carries this effect.
+    m_source = nullptr;
+    auto *owner = qobject_cast<QWidget *>(parent());
+    if (owner == nullptr)
+        return nullptr;
+    if (owner->graphicsEffect() == this)
+        return m_source = owner;
+    const QList<QWidget *> widgets = owner->findChildren<QWidget *>();
+    const auto found = std::find_if(widgets.begin(), widgets.end(), [this](const QWidget *w) { return w->graphicsEffect() == this; });
+    return m_source = found != widgets.end() ? *found : nullptr;
+}
+
+// The source drawn into a picture whose pixels are the device's own, and the logical point to
+// lay it at. Qt's source pixmap starts at a whole logical point, which at a fractional scale can
+// lie inside a device pixel; laid there, every edge in it moves to a side of that pixel that
+// the window's own edges, snapped to device pixels, do not take. This picture starts at the
+// device pixel that holds the source's top left, and its contents are drawn that far within it.
+QImage TBevelEffect::sourceOnDevicePixels(QPainter *painter, QPointF &at)
+{
+    QWidget *source = sourceWidget();
+    const QTransform world = painter->worldTransform();
+    if (source == nullptr || world.type() > QTransform::TxTranslate) {
+        QPoint offset;
+        const QPixmap pixmap = sourcePixmap(Qt::DeviceCoordinates, &offset, QGraphicsEffect::NoPad);
+        at = offset;
+        return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    }
+    const qreal scale = painter->device()->devicePixelRatioF();
+    const QPointF topLeft = world.map(QPointF(0, 0)) * scale;
+    const QPointF pixel(std::floor(topLeft.x() + 1e-6), std::floor(topLeft.y() + 1e-6));
+    const QPointF within = topLeft - pixel;
+    QImage image(QRectF(within, QSizeF(source->size()) * scale).toAlignedRect().size(), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return image;
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    QPainter onImage(&image);
+    onImage.translate(within / scale);
+    source->render(&onImage, QPoint(), QRegion(), QWidget::DrawChildren);
+    at = pixel / scale;
+    return image;
+}
+
 void TBevelEffect::draw(QPainter *painter)
 {
     if (ScaledDown::leavesPaintingToForm(painter->device()))
         return;
-    QPoint offset;
-    const QPixmap source = sourcePixmap(Qt::DeviceCoordinates, &offset, QGraphicsEffect::NoPad);
-    if (source.isNull())
+    QPointF at;
+    const QImage image = sourceOnDevicePixels(painter, at);
+    if (image.isNull())
         return;
-    const QImage image = source.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     // The picture is in device pixels, so the softening follows the display's scale.
     const qreal radius = m_size * painter->device()->devicePixelRatioF();
     // The edges come from the opacity alone. Opening a cell writes text onto an opaque cell and
@@ -163,7 +211,7 @@ void TBevelEffect::draw(QPainter *painter)
 
     const QTransform restore = painter->worldTransform();
     painter->setWorldTransform(QTransform());
-    painter->drawPixmap(offset, source);
-    painter->drawImage(offset, m_cache.light);
+    painter->drawImage(at, image);
+    painter->drawImage(at, m_cache.light);
     painter->setWorldTransform(restore);
 }

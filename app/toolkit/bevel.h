@@ -3,6 +3,7 @@
 
 #include <QGraphicsEffect>
 #include <QImage>
+#include <QPointer>
 
 #include <cstdint>
 #include <vector>
@@ -26,6 +27,9 @@ protected:
     void draw(QPainter *painter) override;
 
 private:
+    QWidget *sourceWidget();
+    QImage sourceOnDevicePixels(QPainter *painter, QPointF &at);
+
     // The edges of the last picture, kept for as long as its opacity does not change.
     struct Cache
     {
@@ -38,4 +42,5 @@ private:
     qreal m_direction = 45;
     qreal m_size = 2;
     Cache m_cache;
+    QPointer<QWidget> m_source;
 };

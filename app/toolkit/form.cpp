@@ -4,6 +4,7 @@
 #include "toolkit/application.h"
 #include "toolkit/control.h"
 #include "toolkit/scaleddown.h"
+#include "toolkit/x11edges.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -61,8 +62,19 @@ void TForm::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
+bool TForm::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::UpdateRequest) // the frame is painted and on its way to the screen
+        X11Edges::carryOnPicture(this);
+    return handled;
+}
+
 bool TForm::eventFilter(QObject *watched, QEvent *event)
 {
+    // An exposed window paints its frame at once, after this filter: the strip beyond it follows.
+    if (watched == windowHandle() && event->type() == QEvent::Expose)
+        QMetaObject::invokeMethod(this, [this] { X11Edges::carryOnPicture(this); }, Qt::QueuedConnection);
     if (watched != windowHandle() || m_redelivering || !isPressOrRelease(event->type()))
         return QWidget::eventFilter(watched, event);
     auto *mouse = static_cast<QMouseEvent *>(event);
