@@ -134,7 +134,7 @@ TEST_F(TavixWindow, TheWindowOwnsTheBoardAndFreesItWithItself)
     for (int j = 1; j <= 7; ++j)
         board.insert(board.end(), {WW[j], WL[j]});
 
-    delete window;
+    tavix.destroy();
     window = nullptr;
 
     for (const QPointer<QWidget> &control : board)

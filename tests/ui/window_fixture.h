@@ -4,7 +4,8 @@
 #include <QRgb>
 
 // The real window, built the way the application builds it, on Qt's offscreen platform.
-#include "game/chance.h"
+#include "support/tavix_window.h"
+
 #include "game/state.h"
 #include "ui/tavix.h"
 
@@ -70,30 +71,7 @@ inline int colourDistance(QRgb a, QRgb b)
 class TavixWindow : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        static const bool seeded = [] {
-            Brelun::seedRandomSource();
-            return true;
-        }();
-        (void)seeded;
-    }
-
-    void SetUp() override
-    {
-        Brelun::GO = {};
-        window = new Brelun::TTavix;
-        Brelun::Tavix = window;
-        window->create();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    }
-
-    void TearDown() override
-    {
-        delete window;
-        window = nullptr;
-    }
+    void SetUp() override { ASSERT_TRUE(tavix.show()); }
 
     // A left click as the player makes it: through the window, at a point of its client area.
     void clickAt(QPoint point) const
@@ -113,7 +91,8 @@ protected:
 
     QRect at(const QWidget *widget) const { return onScreen(widget, window); }
 
-    Brelun::TTavix *window = nullptr;
+    GameWindow tavix;
+    Brelun::TTavix *window = tavix.get();
 };
 
 } // namespace tavix_test
