@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play_window.h"
 
-#include "game/chance.h"
-
 #include <QTest>
 #include <QWindow>
 
@@ -123,27 +121,15 @@ bool MouseEventLog::eventFilter(QObject *, QEvent *event)
 
 void PlayWindow::SetUp()
 {
-    static const bool seeded = [] {
-        seedRandomSource();
-        return true;
-    }();
-    (void)seeded;
-
-    GO = {};
-    w = new TTavix;
-    Tavix = w;
-    w->create();
-    w->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    ASSERT_TRUE(tavix.show());
+    ASSERT_TRUE(tavix.activate()); // key strokes go to the active window
 }
 
 void PlayWindow::TearDown()
 {
-    delete w;
+    tavix.destroy();
     w = nullptr;
-    GO = {};
+    GO = {}; // no game left behind for a test that runs next in this process
 }
 
 QWindow *PlayWindow::handle() const

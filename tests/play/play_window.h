@@ -4,6 +4,8 @@
 // The game's real window on Qt's offscreen platform, played the way a player plays it: mouse
 // presses and clicks and key strokes at the places where the controls stand on screen.
 
+#include "support/tavix_window.h"
+
 #include "game/state.h"
 #include "ui/tavix.h"
 
@@ -136,7 +138,8 @@ protected:
     // The ball that shows the winning number hidden in number cell k.
     int ballOf(int k) const;
 
-    Brelun::TTavix *w = nullptr;
+    tavix_test::GameWindow tavix;
+    Brelun::TTavix *w = tavix.get();
 };
 
 } // namespace play
