@@ -43,7 +43,7 @@ TEST_F(TavixWindow, EveryCellIsABlueRoundedRectangleInItsRowTaggedWithItsIndex)
         EXPECT_EQ(cell->stroke().kind, BrushKind::None);
         // Set: the colour, on the solid fill of a new shape; the template's linen is not used.
         EXPECT_EQ(cell->fill().kind, BrushKind::Solid);
-        EXPECT_EQ(argb(cell->fill().color), argb(0xFF2EC0F1));
+        EXPECT_EQ(argb(cell->fill().color), argb(CellFill));
         // Kept: a new shape's width; the row gives it its height.
         EXPECT_EQ(cell->bounds().size(), QSizeF(50, 49));
         EXPECT_TRUE(cell->isVisible());
@@ -86,7 +86,7 @@ TEST_F(TavixWindow, EveryBallIsARingCopiedFromCircle3AtItsOwnLeftEdge)
         const TCircle *ball = WW[j];
         ASSERT_NE(ball, nullptr);
         EXPECT_EQ(ball->stroke().kind, BrushKind::Solid);
-        EXPECT_EQ(argb(ball->stroke().color), argb(0xFFAFE8FA));
+        EXPECT_EQ(argb(ball->stroke().color), argb(BallRing));
         EXPECT_EQ(ball->stroke().thickness, 3);
         EXPECT_EQ(ball->fill().kind, BrushKind::None);
         EXPECT_EQ(ball->align(), Align::None);

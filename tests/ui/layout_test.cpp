@@ -18,6 +18,7 @@ using tavix_test::childWidgets;
 using tavix_test::TavixWindow;
 
 using namespace tavix_test::colours;
+namespace screen = tavix_test::screen;
 
 namespace {
 
@@ -51,21 +52,21 @@ std::vector<ShapeLook> shapes()
         {SHAPE(Rectangle5), Align::Top, none, BrushKind::Gradient, 0, None, 0, 0, 0, true},
         {SHAPE(Rectangle1), Align::Top, none, Solid, White, None, 0, 0, 0, true},
         {SHAPE(RoundRect1), Align::Top, none, Solid, DeepSkyBlue, None, 0, 0, -1, true},
-        {SHAPE(Circle3), Align::None, none, None, 0, Solid, 0xFFAFE8FA, 3, -1, false},
-        {SHAPE(Rectangle8), Align::Center, none, Solid, 0xFFA1F0FC, None, 0, 0, 12, true},
+        {SHAPE(Circle3), Align::None, none, None, 0, Solid, BallRing, 3, -1, false},
+        {SHAPE(Rectangle8), Align::Center, none, Solid, TicketCard, None, 0, 0, 12, true},
         {SHAPE(Rectangle2), Align::MostTop, six, None, 0, None, 0, 0, 0, true},
         {SHAPE(Rectangle4), Align::MostTop, six, None, 0, None, 0, 0, 0, true},
         {SHAPE(Rectangle6), Align::MostTop, six, None, 0, None, 0, 0, 0, true},
         {SHAPE(Rectangle7), Align::MostTop, six, None, 0, None, 0, 0, 0, true},
-        {SHAPE(Rectangle3), Align::MostLeft, {.left = 4}, Solid, 0xFFFAF0E6, None, 0, 0, 4, false},
+        {SHAPE(Rectangle3), Align::MostLeft, {.left = 4}, Solid, Linen, None, 0, 0, 4, false},
         {SHAPE(Rectangle9), Align::HorzCenter, none, Solid, White, Solid, White, 1, 0, true},
-        {SHAPE(Rectangle10), Align::MostLeft, betControl, Solid, DeepSkyBlue, Solid, 0xFF028DCB, 1, 8, true},
-        {SHAPE(Rectangle11), Align::MostLeft, betControl, Solid, DeepSkyBlue, Solid, 0xFF028DCB, 1, 8, true},
-        {SHAPE(Rectangle12), Align::MostLeft, betControl, Solid, DeepSkyBlue, Solid, 0xFF028DCB, 1, 8, true},
-        {SHAPE(Rectangle13), Align::MostLeft, betControl, Solid, DeepSkyBlue, Solid, 0xFF028DCB, 1, 8, true},
-        {SHAPE(Rectangle14), Align::MostLeft, betControl, Solid, DeepSkyBlue, Solid, 0xFF028DCB, 1, 8, true},
-        {SHAPE(Rectangle15), Align::MostLeft, betControl, Solid, DeepSkyBlue, Solid, 0xFF028DCB, 1, 8, true},
-        {SHAPE(Rectangle19), Align::MostLeft, {.left = 8, .right = 12}, Solid, DeepSkyBlue, Solid, 0xFF028DCB, 1, 8, true},
+        {SHAPE(Rectangle10), Align::MostLeft, betControl, Solid, DeepSkyBlue, Solid, ControlOutline, 1, 8, true},
+        {SHAPE(Rectangle11), Align::MostLeft, betControl, Solid, DeepSkyBlue, Solid, ControlOutline, 1, 8, true},
+        {SHAPE(Rectangle12), Align::MostLeft, betControl, Solid, DeepSkyBlue, Solid, ControlOutline, 1, 8, true},
+        {SHAPE(Rectangle13), Align::MostLeft, betControl, Solid, DeepSkyBlue, Solid, ControlOutline, 1, 8, true},
+        {SHAPE(Rectangle14), Align::MostLeft, betControl, Solid, DeepSkyBlue, Solid, ControlOutline, 1, 8, true},
+        {SHAPE(Rectangle15), Align::MostLeft, betControl, Solid, DeepSkyBlue, Solid, ControlOutline, 1, 8, true},
+        {SHAPE(Rectangle19), Align::MostLeft, {.left = 8, .right = 12}, Solid, DeepSkyBlue, Solid, ControlOutline, 1, 8, true},
     };
 }
 
@@ -120,7 +121,7 @@ std::vector<LabelLook> labels()
 TEST_F(TavixWindow, TheWindowIsTavixWithAClientAreaOf385By650)
 {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Tavix"));
-    EXPECT_EQ(window->size(), QSize(385, 650));
+    EXPECT_EQ(window->size(), screen::window.size());
     EXPECT_EQ(window->minimumSize(), QSize(0, 0));
     EXPECT_EQ(window->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
 }
@@ -208,7 +209,7 @@ TEST_F(TavixWindow, ShowIsAHiddenPushButtonWithARedCaptionInTheButtonFontOfTheSt
 {
     const TButton *show = window->Button1;
     EXPECT_EQ(show->text(), QStringLiteral("Show"));
-    EXPECT_EQ(argb(show->palette().color(QPalette::ButtonText).rgba()), argb(0xFFFF0000));
+    EXPECT_EQ(argb(show->palette().color(QPalette::ButtonText).rgba()), argb(ShowCaption));
     EXPECT_EQ(show->styledSettings(), StyledSetting::Family | StyledSetting::Size | StyledSetting::Style);
     EXPECT_EQ(show->font(), QApplication::font(show));
     EXPECT_TRUE(show->isHidden());

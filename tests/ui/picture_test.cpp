@@ -10,6 +10,7 @@ using tavix_test::colourDistance;
 using tavix_test::TavixWindow;
 
 using namespace tavix_test::colours;
+namespace screen = tavix_test::screen;
 
 namespace {
 
@@ -163,8 +164,9 @@ TEST_F(TavixWindow, TheBetAndGameControlsAreBlueWithDarkerOutlinesAndWhiteCaptio
 TEST_F(TavixWindow, NothingStandsWhereShowWillAppear)
 {
     const QImage image = picture();
-    for (int y = 587; y < 628; ++y) {
-        for (int x = 264; x < 344; ++x)
+    const QRect show = screen::show;
+    for (int y = show.top(); y <= show.bottom(); ++y) {
+        for (int x = show.left(); x <= show.right(); ++x)
             ASSERT_TRUE(pixelIs(image, x, y, White));
     }
 }

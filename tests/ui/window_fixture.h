@@ -4,6 +4,7 @@
 #include <QRgb>
 
 // The real window, built the way the application builds it, on Qt's offscreen platform.
+#include "support/screen_table.h" // the places and colours it is expected to show
 #include "support/tavix_window.h"
 
 #include "game/state.h"
@@ -17,20 +18,6 @@
 #include <functional>
 
 namespace tavix_test {
-
-// The colours the window is expected to show, written out here rather than taken from the
-// product, so that a wrong constant there is caught.
-namespace colours {
-constexpr QRgb White = 0xFFFFFFFF;
-constexpr QRgb Black = 0xFF000000;
-constexpr QRgb DeepSkyBlue = 0xFF00BFFF;
-constexpr QRgb RoyalBlue = 0xFF4169E1;
-constexpr QRgb TicketCard = 0xFFA1F0FC;
-constexpr QRgb CellFill = 0xFF2EC0F1;
-constexpr QRgb BallRing = 0xFFAFE8FA;
-constexpr QRgb ControlOutline = 0xFF028DCB;
-constexpr QRgb NormalText = 0xFF030000;
-} // namespace colours
 
 // Where a widget stands in the window's client area, in whole logical units.
 inline QRect onScreen(const QWidget *widget, const QWidget *window)
