@@ -2,6 +2,7 @@
 #include "soak/soak_window.h"
 
 #include "game/state.h"
+#include "support/screen_table.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -71,7 +72,7 @@ std::vector<QRectF> FreshLayout::placesAt(QSize size)
     {
         // Back to the window as it was built, with nothing laid out on the way.
         const LayoutLoading loading;
-        m_window->resize(385, 650);
+        m_window->resize(tavix_test::screen::window.size());
         for (std::size_t i = 0; i < m_controls.size(); ++i)
             m_controls[i]->setBounds(m_first[i]);
     }
