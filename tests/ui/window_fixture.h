@@ -55,6 +55,16 @@ inline int colourDistance(QRgb a, QRgb b)
                      std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
 }
 
+// The pixel at (x, y) is the expected colour, within tolerance in every channel.
+inline ::testing::AssertionResult pixelIs(const QImage &image, int x, int y, QRgb expected, int tolerance = 0)
+{
+    const QRgb actual = image.pixel(x, y);
+    if (colourDistance(actual, expected) <= tolerance)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << argb(actual) << ", expected "
+                                         << argb(expected) << " within " << tolerance;
+}
+
 class TavixWindow : public ::testing::Test
 {
 protected:
