@@ -2,15 +2,14 @@
 // The window as an assistive technology sees it, read through Qt's accessibility interfaces.
 #include "ui/tavix.h"
 
-#include "game/chance.h"
 #include "game/state.h"
+#include "support/tavix_window.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,23 +20,14 @@ namespace {
 class AccessibilityTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        seedRandomSource();
-        GO = {};
-        window = std::make_unique<TTavix>();
-        Tavix = window.get();
-        window->create();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
+    void SetUp() override { ASSERT_TRUE(tavix.show()); }
 
     static QAccessibleInterface *of(QObject *object) { return QAccessible::queryAccessibleInterface(object); }
     static QString name(QObject *object) { return of(object)->text(QAccessible::Name); }
 
     void clickAt(QWidget *control)
     {
-        const QPoint centre = control->mapTo(window.get(), control->rect().center());
+        const QPoint centre = control->mapTo(window, control->rect().center());
         // Through the window system, so that the toolkit finds the control under the pointer.
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
     }
@@ -58,7 +48,7 @@ protected:
         return 0;
     }
 
-    QAccessibleInterface *frame() const { return of(window.get()); }
+    QAccessibleInterface *frame() const { return of(window); }
 
     // The window's children, as a screen reader walks them.
     std::vector<QObject *> listed() const
@@ -104,7 +94,8 @@ protected:
         ASSERT_TRUE(window->Button1->isVisible());
     }
 
-    std::unique_ptr<TTavix> window;
+    tavix_test::GameWindow tavix;
+    TTavix *window = tavix.get();
 };
 
 TEST_F(AccessibilityTest, DisplaysReadTheirCaptionAndValue)
@@ -178,8 +169,8 @@ TEST_F(AccessibilityTest, BallsReadTheWinningLine)
 
 TEST_F(AccessibilityTest, TheWindowIsAFrameNamedByItsCaption)
 {
-    EXPECT_EQ(of(window.get())->role(), QAccessible::Window);
-    EXPECT_EQ(name(window.get()), "Tavix");
+    EXPECT_EQ(of(window)->role(), QAccessible::Window);
+    EXPECT_EQ(name(window), "Tavix");
 }
 
 // A control's name already carries its caption, its number or its value; the captions inside it

@@ -12,6 +12,7 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -236,39 +237,42 @@ double chiSquare(const int *counts, int cells, double expected)
     return sum;
 }
 
-TEST(RandomSource, SpreadsOneToSixteenEvenlyAndNeverGivesZeroOrSeventeen)
+// A range the game draws from: the sixteen numbers, or the four letters.
+struct SpreadCase
 {
+    std::string name;
+    std::int32_t last; // gen(1, last)
+    int draws;
+    double bound; // chi-square with last - 1 degrees of freedom
+    friend void PrintTo(const SpreadCase &c, std::ostream *os) { *os << c.name; }
+};
+
+class RandomSpread : public ::testing::TestWithParam<SpreadCase>
+{
+};
+
+TEST_P(RandomSpread, CoversTheRangeEvenlyAndNeverLeavesIt)
+{
+    const SpreadCase &c = GetParam();
     Brelun::seedRandomSource();
-    constexpr int draws = 160000;
-    std::array<int, 16> counts{};
+    std::vector<int> counts(static_cast<std::size_t>(c.last));
     int outside = 0;
-    for (int i = 0; i < draws; ++i) {
-        const std::int64_t v = Brelun::gen(1, 16);
-        if (v < 1 || v > 16)
+    for (int i = 0; i < c.draws; ++i) {
+        const std::int64_t v = Brelun::gen(1, c.last);
+        if (v < 1 || v > c.last)
             ++outside;
         else
             ++counts[static_cast<std::size_t>(v - 1)];
     }
-    EXPECT_EQ(outside, 0);
-    EXPECT_LT(chiSquare(counts.data(), 16, draws / 16.0), 60.0); // 15 degrees of freedom
+    EXPECT_EQ(outside, 0) << "draws of 0 or " << c.last + 1 << " and beyond";
+    EXPECT_LT(chiSquare(counts.data(), c.last, static_cast<double>(c.draws) / c.last), c.bound);
 }
 
-TEST(RandomSource, SpreadsTheFourLettersEvenly)
-{
-    Brelun::seedRandomSource();
-    constexpr int draws = 40000;
-    std::array<int, 4> counts{};
-    int outside = 0;
-    for (int i = 0; i < draws; ++i) {
-        const std::int64_t v = Brelun::gen(1, 4);
-        if (v < 1 || v > 4)
-            ++outside;
-        else
-            ++counts[static_cast<std::size_t>(v - 1)];
-    }
-    EXPECT_EQ(outside, 0);
-    EXPECT_LT(chiSquare(counts.data(), 4, draws / 4.0), 40.0); // 3 degrees of freedom
-}
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, RandomSpread,
+    ::testing::Values(SpreadCase{"OneToSixteen", 16, 160000, 60.0}, // 15 degrees of freedom
+                      SpreadCase{"TheFourLetters", 4, 40000, 40.0}), // 3 degrees of freedom
+    [](const ::testing::TestParamInfo<SpreadCase> &info) { return info.param.name; });
 
 TEST(RandomSource, GivesSuccessiveValuesThatDoNotFollowEachOther)
 {

@@ -5,6 +5,8 @@
 #include <QTest>
 
 #include <cstdint>
+#include <ostream>
+#include <string>
 
 namespace play {
 namespace {
@@ -67,39 +69,49 @@ TEST_F(BetControls, AcceptAStakeAboveTheChipsAndShowChipsBelowZero)
     EXPECT_EQ(chipsText(), QStringLiteral("-1"));
 }
 
-TEST_F(BetControls, TimesTenWrapsTheStakeAndTheChipsModuloTwoToThe32)
+// One multiplier pressed again and again on a stake of 1, until the stake has wrapped.
+struct Wrapping
 {
+    const char *name;
+    Control control;
+    int factor;
+    int presses;
+    int markedPress; // after this press the stake reads `marked`, the last value before the wrap shows
+    const char *marked;
+    const char *lastStake;
+    const char *lastChips;
+    friend void PrintTo(const Wrapping &wrapping, std::ostream *os) { *os << wrapping.name; }
+};
+
+class RepeatedMultiplier : public BetControls, public ::testing::WithParamInterface<Wrapping>
+{
+};
+
+TEST_P(RepeatedMultiplier, WrapsTheStakeAndTheChipsModuloTwoToThe32)
+{
+    const Wrapping &c = GetParam();
     press(Control::PlusOne);
     std::int64_t stake = 1;
-    for (int n = 1; n <= 10; ++n) {
+    for (int n = 1; n <= c.presses; ++n) {
         SCOPED_TRACE(n);
-        press(Control::TimesTen);
-        stake *= 10;
+        press(c.control);
+        stake *= c.factor;
         expectStakeAndChips(stake, 500 - stake);
-        if (n == 9) {
-            EXPECT_EQ(stakeText(), QStringLiteral("1000000000"));
+        if (n == c.markedPress) {
+            EXPECT_EQ(stakeText(), QString::fromLatin1(c.marked));
         }
     }
-    EXPECT_EQ(stakeText(), QStringLiteral("1410065408"));
-    EXPECT_EQ(chipsText(), QStringLiteral("-1410064908"));
+    EXPECT_EQ(stakeText(), QString::fromLatin1(c.lastStake));
+    EXPECT_EQ(chipsText(), QString::fromLatin1(c.lastChips));
 }
 
-TEST_F(BetControls, DoublingWrapsToTheLowestStakeAndThenToNought)
-{
-    press(Control::PlusOne);
-    std::int64_t stake = 1;
-    for (int n = 1; n <= 32; ++n) {
-        SCOPED_TRACE(n);
-        press(Control::Double);
-        stake *= 2;
-        expectStakeAndChips(stake, 500 - stake);
-        if (n == 31) {
-            EXPECT_EQ(stakeText(), QStringLiteral("-2147483648"));
-        }
-    }
-    EXPECT_EQ(stakeText(), QStringLiteral("0"));
-    EXPECT_EQ(chipsText(), QStringLiteral("500"));
-}
+INSTANTIATE_TEST_SUITE_P(
+    OnAStakeOfOne, RepeatedMultiplier,
+    ::testing::Values(
+        Wrapping{"TimesTenTenTimes", Control::TimesTen, 10, 10, 9, "1000000000", "1410065408", "-1410064908"},
+        // Doubling reaches the lowest stake, then nought.
+        Wrapping{"DoublingThirtyTwoTimes", Control::Double, 2, 32, 31, "-2147483648", "0", "500"}),
+    [](const ::testing::TestParamInfo<Wrapping> &info) { return std::string(info.param.name); });
 
 class PressWithAnyButton : public BetControls, public ::testing::WithParamInterface<Qt::MouseButton>
 {

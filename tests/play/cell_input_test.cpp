@@ -88,7 +88,7 @@ TEST_P(OffTheCells, AClickDoesNothing)
 {
     const QPoint point = GetParam();
     for (int k = 1; k <= 20; ++k)
-        ASSERT_FALSE(cellPlace(k).contains(point)) << "the point lies on cell " << k;
+        ASSERT_FALSE(screen::cell(k).contains(point)) << "the point lies on cell " << k;
     const Picture before = picture();
     const Figures figuresBefore = figures();
     clickAt(point);
@@ -118,7 +118,7 @@ class OnACellsEdge : public Ticket, public ::testing::WithParamInterface<QPoint>
 TEST_P(OnACellsEdge, AClickOpensTheCell)
 {
     const int cell = 4; // the top row's leftmost cell, at 42,133 and 50 x 49
-    ASSERT_TRUE(cellPlace(cell).contains(GetParam()));
+    ASSERT_TRUE(screen::cell(cell).contains(GetParam()));
     clickAt(GetParam());
     EXPECT_EQ(cellText(cell), QString::number(GO.FLine[cell]));
     EXPECT_EQ(GO.SlctCount, 1);
@@ -136,7 +136,7 @@ TEST_F(Ticket, ADoubleClickOnACellIsOneClick)
 {
     const int cell = cellsWithWinningNumbers()[0];
     const MouseEventLog log(RR[cell]);
-    QTest::mouseDClick(handle(), Qt::LeftButton, {}, cellPlace(cell).center());
+    QTest::mouseDClick(handle(), Qt::LeftButton, {}, screen::cell(cell).center());
     const std::vector<QEvent::Type> realDoubleClick{QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
                                                     QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease};
     EXPECT_EQ(log.types, realDoubleClick);
@@ -149,7 +149,7 @@ TEST_F(Ticket, ADoubleClickOnTheLetterChargesTheStakeOnce)
 {
     press(Control::PlusTen);
     openNumbers(0, 6);
-    QTest::mouseDClick(handle(), Qt::LeftButton, {}, cellPlace(winningLetterCell()).center());
+    QTest::mouseDClick(handle(), Qt::LeftButton, {}, screen::cell(winningLetterCell()).center());
     EXPECT_EQ(GO.SlctCount, 7);
     EXPECT_EQ(GO.SelLCount, 1);
     EXPECT_EQ(chipsText(), QStringLiteral("480"));
@@ -164,7 +164,7 @@ TEST_F(Ticket, ClicksBackToBackOnDifferentCellsEachOpenTheirCell)
     tavix_test::PlatformMouse mouse(handle());
     mouse.wait(1000);
     for (std::size_t i = 0; i < 6; ++i)
-        mouse.click(QPointF(cellPlace(six[i]).center()));
+        mouse.click(QPointF(screen::cell(six[i]).center()));
     EXPECT_EQ(GO.SlctCount, 6);
     for (std::size_t i = 0; i < 6; ++i)
         EXPECT_EQ(cellText(six[i]), QString::number(GO.FLine[six[i]])) << "cell " << six[i];
@@ -204,9 +204,9 @@ class DraggedOff : public Ticket, public ::testing::WithParamInterface<QPoint>
 TEST_P(DraggedOff, APressReleasedAwayFromItsCellIsNoClick)
 {
     const int cell = 4; // the top row's leftmost cell
-    const QPoint pressed = cellPlace(cell).center();
+    const QPoint pressed = screen::cell(cell).center();
     const QPoint released = GetParam();
-    ASSERT_FALSE(cellPlace(cell).contains(released));
+    ASSERT_FALSE(screen::cell(cell).contains(released));
     const Picture before = picture();
     const Figures figuresBefore = figures();
     QTest::mousePress(handle(), Qt::LeftButton, {}, pressed);
@@ -216,9 +216,9 @@ TEST_P(DraggedOff, APressReleasedAwayFromItsCellIsNoClick)
 }
 
 INSTANTIATE_TEST_SUITE_P(Releases, DraggedOff,
-                         ::testing::Values(cellPlace(3).center(),   // on the neighbouring cell
-                                           QPoint(94, 157),         // between the two
-                                           QPoint(67, 60)),         // up on the ball band
+                         ::testing::Values(screen::cell(3).center(),  // on the neighbouring cell
+                                           QPoint(94, 157),           // between the two
+                                           QPoint(67, 60)),           // up on the ball band
                          [](const auto &info) {
                              return "To" + std::to_string(info.param.x()) + "x" + std::to_string(info.param.y());
                          });

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play_window.h"
 
-#include "game/chance.h"
-
 #include <QTest>
 #include <QWindow>
 
@@ -42,35 +40,21 @@ QRect placeOf(Control control)
 {
     switch (control) {
     case Control::PlusOne:
-        return {11, 411, 65, 55};
+        return screen::plusOne;
     case Control::PlusTen:
-        return {84, 411, 65, 55};
+        return screen::plusTen;
     case Control::Double:
-        return {157, 411, 65, 55};
+        return screen::timesTwo;
     case Control::TimesTen:
-        return {230, 411, 65, 55};
+        return screen::timesTen;
     case Control::Zero:
-        return {303, 411, 65, 55};
+        return screen::timesNought;
     case Control::ChangeValues:
-        return {12, 477, 169, 63};
+        return screen::changeValues;
     case Control::StartLotto:
-        return {189, 477, 180, 63};
+        return screen::startLotto;
     }
     return {};
-}
-
-QRect cellPlace(int k)
-{
-    // Number cells run right to left within their row; the letter cell ends the row.
-    const bool number = k <= 16;
-    const int row = number ? (k - 1) / 4 : k - 17;
-    const int left = number ? 42 + 54 * (3 - (k - 1) % 4) : 297;
-    return {left, 133 + 61 * row, 50, 49};
-}
-
-QRect showPlace()
-{
-    return {264, 587, 80, 41};
 }
 
 std::int32_t wrapped(std::int64_t exact)
@@ -123,27 +107,15 @@ bool MouseEventLog::eventFilter(QObject *, QEvent *event)
 
 void PlayWindow::SetUp()
 {
-    static const bool seeded = [] {
-        seedRandomSource();
-        return true;
-    }();
-    (void)seeded;
-
-    GO = {};
-    w = new TTavix;
-    Tavix = w;
-    w->create();
-    w->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    ASSERT_TRUE(tavix.show());
+    ASSERT_TRUE(tavix.activate()); // key strokes go to the active window
 }
 
 void PlayWindow::TearDown()
 {
-    delete w;
+    tavix.destroy();
     w = nullptr;
-    GO = {};
+    GO = {}; // no game left behind for a test that runs next in this process
 }
 
 QWindow *PlayWindow::handle() const
@@ -196,7 +168,7 @@ void PlayWindow::pressTimes(Control control, int times)
 
 void PlayWindow::clickCell(int k, Qt::MouseButton button)
 {
-    const QPoint point = cellPlace(k).center();
+    const QPoint point = screen::cell(k).center();
     QWidget *hit = widgetAt(point);
     if (hit != RR[k] && hit != LL[k])
         ADD_FAILURE() << "cell " << k << " does not stand at " << point.x() << ',' << point.y();
@@ -210,7 +182,7 @@ void PlayWindow::clickAt(QPoint point, Qt::MouseButton button)
 
 void PlayWindow::clickShow()
 {
-    const QPoint point = showPlace().center();
+    const QPoint point = screen::show.center();
     if (widgetAt(point) != w->Button1)
         ADD_FAILURE() << "\"Show\" does not stand at " << point.x() << ',' << point.y();
     clickAt(point);

@@ -4,6 +4,9 @@
 // The game's real window on Qt's offscreen platform, played the way a player plays it: mouse
 // presses and clicks and key strokes at the places where the controls stand on screen.
 
+#include "support/screen_table.h"
+#include "support/tavix_window.h"
+
 #include "game/state.h"
 #include "ui/tavix.h"
 
@@ -33,8 +36,10 @@ inline void PrintTo(const QPoint &point, std::ostream *os)
 
 namespace play {
 
-inline constexpr QRgb Normal = 0xFF030000;
-inline constexpr QRgb Highlight = 0xFFFD1717;
+// Where things stand on screen, in window coordinates, and the colours of what is shown.
+namespace screen = tavix_test::screen;
+inline constexpr QRgb Normal = tavix_test::colours::NormalText;
+inline constexpr QRgb Highlight = tavix_test::colours::Highlight;
 
 // The seven pressable controls below the ticket.
 enum class Control { PlusOne, PlusTen, Double, TimesTen, Zero, ChangeValues, StartLotto };
@@ -43,10 +48,7 @@ inline constexpr std::array AllControls{Control::PlusOne,  Control::PlusTen,    
 const char *nameOf(Control control);
 void PrintTo(Control control, std::ostream *os);
 
-// Where things stand on screen, in window coordinates.
 QRect placeOf(Control control);
-QRect cellPlace(int k); // ticket cell k, 1..20
-QRect showPlace();
 
 // A value as the 32-bit displays hold it: the exact value taken modulo 2^32.
 std::int32_t wrapped(std::int64_t exact);
@@ -136,7 +138,8 @@ protected:
     // The ball that shows the winning number hidden in number cell k.
     int ballOf(int k) const;
 
-    Brelun::TTavix *w = nullptr;
+    tavix_test::GameWindow tavix;
+    Brelun::TTavix *w = tavix.get();
 };
 
 } // namespace play

@@ -70,7 +70,7 @@ class Show : public PlayWindow, public ::testing::WithParamInterface<Activation>
 protected:
     void activateShow(Activation activation)
     {
-        const QPoint onShow = showPlace().center();
+        const QPoint onShow = screen::show.center();
         switch (activation) {
         case Activation::Mouse:
             clickShow();
@@ -180,7 +180,7 @@ TEST_F(ShowButton, TakesNoClickOrKeyWhileHidden)
 {
     const Picture before = picture();
     const Figures figuresBefore = figures();
-    clickAt(showPlace().center());
+    clickAt(screen::show.center());
     QTest::keyClick(handle(), Qt::Key_Tab);
     QTest::keyClick(handle(), Qt::Key_Return);
     QTest::keyClick(handle(), Qt::Key_Space);

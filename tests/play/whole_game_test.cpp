@@ -14,7 +14,7 @@ namespace {
 using Brelun::GO;
 using Brelun::WL;
 
-constexpr QRgb CellFill = 0xFF2EC0F1;
+using tavix_test::colours::CellFill;
 
 class WholeGame : public PlayWindow
 {
@@ -27,7 +27,7 @@ protected:
             SCOPED_TRACE(k);
             EXPECT_EQ(cellText(k), QString());
             EXPECT_EQ(cellColour(k), Normal);
-            EXPECT_EQ(image.pixel(cellPlace(k).center()), CellFill);
+            EXPECT_EQ(image.pixel(screen::cell(k).center()), CellFill);
         }
         for (int j = 1; j <= 7; ++j)
             EXPECT_EQ(ballColour(j), Normal) << "ball " << j;

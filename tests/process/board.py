@@ -1,22 +1,56 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Where the game's window shows its ticket and the "Show" button, and how to read them off a screenshot.
 
-Coordinates are logical pixels relative to the window's client area (385 x 650 at scale 1).
+The places and colours come from the screen table that the window tests read too
+(tests/support/screen_table.txt): logical pixels relative to the window's client area, 385 x 650
+at scale 1.
 """
 
-ROW_TOPS = (133, 194, 255, 316)
-NUMBER_LEFTS = (42, 96, 150, 204)
-LETTER_LEFT = 297
-CELL_SIZE = (50, 49)
-CELL_FILL = 0x2EC0F1
-SHOW_BUTTON = (264, 587, 80, 41)
-BACKGROUND = 0xFFFFFF
-BALL_BAND = (43, 50, 299, 50)
-WINDOW_SIZE = (385, 650)
+import os
 
-# The number cells row by row, left to right, then the letter cells top to bottom.
-NUMBER_CELLS = [(x, y) for y in ROW_TOPS for x in NUMBER_LEFTS]
-LETTER_CELLS = [(LETTER_LEFT, y) for y in ROW_TOPS]
+TABLE = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "support", "screen_table.txt")
+
+
+def read_table(path):
+    """The table's places, cells, balls (each (left, top, width, height)) and colours (0xAARRGGBB)."""
+    places, cells, balls, colours = {}, {}, {}, {}
+    with open(path, encoding="utf-8") as table:
+        for number, line in enumerate(table, 1):
+            fields = line.split()
+            if not fields or fields[0].startswith("#"):
+                continue
+            kind, key, values = fields[0], fields[1] if len(fields) > 1 else "", fields[2:]
+            if kind == "colour" and len(values) == 1 and len(values[0]) == 8:
+                colours[key] = int(values[0], 16)
+                continue
+            into = {"place": places, "cell": cells, "ball": balls}.get(kind)
+            if into is None or len(values) != 4:
+                raise ValueError("%s:%d: a row that is no place, cell, ball or colour" % (path, number))
+            key = key if kind == "place" else int(key)
+            if key in into:
+                raise ValueError("%s:%d: a second row for %s %s" % (path, number, kind, key))
+            into[key] = tuple(int(v) for v in values)
+    if sorted(cells) != list(range(1, 21)) or sorted(balls) != list(range(1, 8)):
+        raise ValueError("%s: the table lacks a cell or a ball" % path)
+    return places, cells, balls, colours
+
+
+PLACES, CELLS, BALLS, COLOURS = read_table(TABLE)
+
+CELL_SIZE = CELLS[1][2:]
+CELL_FILL = COLOURS["CellFill"] & 0xFFFFFF
+SHOW_BUTTON = PLACES["show"]
+BACKGROUND = COLOURS["White"] & 0xFFFFFF
+BALL_ROW = PLACES["ballRow"]
+WINDOW_SIZE = PLACES["window"][2:]
+ROW_TOPS = tuple(sorted({top for _, top, _, _ in CELLS.values()}))
+NUMBER_LEFTS = tuple(sorted({CELLS[k][0] for k in range(1, 17)}))
+LETTER_LEFT = CELLS[17][0]
+
+# The number cells row by row, left to right, then the letter cells top to bottom, each by its
+# top left corner.
+NUMBER_CELLS = sorted(((CELLS[k][0], CELLS[k][1]) for k in range(1, 17)), key=lambda cell: (cell[1], cell[0]))
+LETTER_CELLS = sorted(((CELLS[k][0], CELLS[k][1]) for k in range(17, 21)), key=lambda cell: cell[1])
 ALL_CELLS = NUMBER_CELLS + LETTER_CELLS
 
 # A cell's inside, 4 pixels in from its edges: the bevel shades the edges, but the inside of a

@@ -41,7 +41,7 @@ CLOSE_WITHIN_S = 10
 
 def differing_pixels(image, reference):
     """Pixels that differ between the two window pictures, outside the ball band."""
-    bx, by, bw, bh = board.BALL_BAND
+    bx, by, bw, bh = board.BALL_ROW
     return sum(1 for y in range(reference.height) for x in range(reference.width)
                if not (bx <= x < bx + bw and by <= y < by + bh) and image.pixel(x, y) != reference.pixel(x, y))
 

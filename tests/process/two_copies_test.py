@@ -42,7 +42,7 @@ def main():
     with Display() as display:
         for attempt in range(1, ATTEMPTS + 1):
             apps = start_pair(display)
-            balls = [app.screenshot().region(*board.BALL_BAND) for app in apps]
+            balls = [app.screenshot().region(*board.BALL_ROW) for app in apps]
             if balls[0] != balls[1]:
                 print("attempt %d: the two copies show different winning lines" % attempt)
                 break

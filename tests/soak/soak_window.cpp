@@ -2,6 +2,7 @@
 #include "soak/soak_window.h"
 
 #include "game/state.h"
+#include "support/screen_table.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -23,6 +24,13 @@ void noteWarning(QtMsgType type, const QMessageLogContext &context, const QStrin
         warnings += message + QLatin1Char('\n');
     if (passOn != nullptr)
         passOn(type, context, message);
+}
+
+// The soak is no test case of its own: a window that cannot be set up ends it with an error.
+void orThrow(bool ready, const char *otherwise)
+{
+    if (!ready)
+        throw std::runtime_error(otherwise);
 }
 
 void collectControls(QWidget *parent, std::vector<TControl *> &controls)
@@ -48,14 +56,11 @@ FreshLayout::FreshLayout()
 {
     SeededChance chance(1); // its own draws, so that the soak window's stay as its seed gives them
     const Brelun::testing::ScopedChance scoped(chance);
-    m_window = std::make_unique<Brelun::TTavix>();
-    Brelun::Tavix = m_window.get();
-    m_window->create();
+    m_tavix = std::make_unique<tavix_test::GameWindow>();
+    m_window = m_tavix->get();
     m_window->setUpdatesEnabled(false);
-    m_window->show();
-    if (!QTest::qWaitForWindowExposed(m_window.get()))
-        throw std::runtime_error("the fresh window never showed");
-    m_controls = controlsOf(m_window.get());
+    orThrow(m_tavix->show(), "the fresh window never showed");
+    m_controls = controlsOf(m_window);
     for (const TControl *control : m_controls)
         m_first.push_back(control->bounds());
 }
@@ -67,7 +72,7 @@ std::vector<QRectF> FreshLayout::placesAt(QSize size)
     {
         // Back to the window as it was built, with nothing laid out on the way.
         const LayoutLoading loading;
-        m_window->resize(385, 650);
+        m_window->resize(tavix_test::screen::window.size());
         for (std::size_t i = 0; i < m_controls.size(); ++i)
             m_controls[i]->setBounds(m_first[i]);
     }
@@ -83,19 +88,10 @@ SoakWindow::SoakWindow(std::uint64_t gameSeed)
     : m_chance(gameSeed)
     , m_scopedChance(m_chance)
 {
-    // A fresh process starts with every field of the game at zero.
-    Brelun::GO = Brelun::Tgo{};
-    // As the program does: the window is built, its creation handler run, and only then is it
-    // shown.
-    m_window = std::make_unique<Brelun::TTavix>();
-    Brelun::Tavix = m_window.get();
-    m_window->create();
-    m_window->show();
-    if (!QTest::qWaitForWindowExposed(m_window.get()))
-        throw std::runtime_error("the window never showed");
-    m_window->activateWindow();
-    if (!QTest::qWaitForWindowActive(m_window.get()))
-        throw std::runtime_error("the window never became active");
+    // The window is built as the program builds it, from a game at zero (m_tavix), and only then
+    // shown; key strokes go to the active window.
+    orThrow(m_tavix.show(), "the window never showed");
+    orThrow(m_tavix.activate(), "the window never became active");
     releaseHeldButtons(); // a button left down by an earlier window would steer this run
     for (int k = 1; k <= 20; ++k)
         m_places.push_back({Brelun::RR[k], Brelun::RR[k]->geometry(), "cell " + std::to_string(k)});
@@ -161,7 +157,7 @@ std::optional<std::string> SoakWindow::misplaced() const
 std::optional<std::string> SoakWindow::unlikeAFreshWindow()
 {
     const std::vector<QRectF> fresh = m_fresh.placesAt(m_window->size());
-    const std::vector<TControl *> controls = controlsOf(m_window.get());
+    const std::vector<TControl *> controls = controlsOf(m_window);
     if (controls.size() != fresh.size())
         return "the window holds " + std::to_string(controls.size()) + " controls, a fresh one "
                + std::to_string(fresh.size());

@@ -3,6 +3,7 @@
 
 #include "soak/dice.h"
 
+#include "support/tavix_window.h"
 #include "ui/tavix.h"
 
 #include <QRect>
@@ -32,7 +33,8 @@ public:
     std::vector<QRectF> placesAt(QSize size);
 
 private:
-    std::unique_ptr<Brelun::TTavix> m_window;
+    std::unique_ptr<tavix_test::GameWindow> m_tavix;
+    Brelun::TTavix *m_window = nullptr;
     std::vector<TControl *> m_controls;
     std::vector<QRectF> m_first;
 };
@@ -81,7 +83,8 @@ private:
     SeededChance m_chance;
     Brelun::testing::ScopedChance m_scopedChance;
     FreshLayout m_fresh; // built first: its creation must not overwrite the board of m_window
-    std::unique_ptr<Brelun::TTavix> m_window;
+    tavix_test::GameWindow m_tavix;
+    Brelun::TTavix *m_window = m_tavix.get();
     std::vector<Place> m_places;
     QTimer m_boxWatch;
     QString m_boxText;

@@ -10,6 +10,7 @@ using tavix_test::argb;
 using tavix_test::TavixWindow;
 
 using namespace tavix_test::colours;
+namespace screen = tavix_test::screen;
 
 namespace {
 
@@ -103,20 +104,21 @@ TEST_F(TavixWindow, OnceShownShowStandsOverTheWhiteBelowStartLotto)
 {
     // A whole game: six number cells of rows 1 and 2, then row 1's letter cell.
     for (const int i : {4, 3, 2, 1, 8, 7, 17})
-        clickAt(at(RR[i]).center());
+        clickAt(screen::cell(i).center());
     ASSERT_TRUE(window->Button1->isVisible());
 
-    EXPECT_EQ(at(window->Button1), QRect(264, 587, 80, 41));
+    EXPECT_EQ(at(window->Button1), screen::show);
     EXPECT_GT(at(window->Button1).top(), at(window->Rectangle19).bottom());
     EXPECT_EQ(window->childAt(QPoint(304, 607)), window->Button1);
     // The push button is drawn there, its caption in red.
     const QImage image = picture();
     int drawn = 0;
     int red = 0;
-    for (int y = 587; y < 628; ++y) {
-        for (int x = 264; x < 344; ++x) {
+    const QRect show = screen::show;
+    for (int y = show.top(); y <= show.bottom(); ++y) {
+        for (int x = show.left(); x <= show.right(); ++x) {
             const QRgb p = image.pixel(x, y);
-            drawn += p != 0xFFFFFFFF ? 1 : 0;
+            drawn += p != White ? 1 : 0;
             red += qRed(p) > 200 && qGreen(p) < 90 && qBlue(p) < 90 ? 1 : 0;
         }
     }

@@ -7,6 +7,8 @@
 using namespace Brelun;
 using tavix_test::TavixWindow;
 
+namespace screen = tavix_test::screen;
+
 namespace {
 
 // One component: where the layout puts it on screen at 385 x 650 and at 500 x 650.
@@ -24,6 +26,12 @@ struct Place
 // (85 - 28 for the card, 53 - (-4) for Rectangle9, 100 - 43 for the balls).
 constexpr qreal Shift500 = 57;
 
+// A place of the screen table in a window 500 wide, where the centred parts stand.
+QRectF centredAt500(const QRect &place)
+{
+    return QRectF(place).translated(Shift500, 0);
+}
+
 std::vector<Place> fixedLayout()
 {
     return {
@@ -35,14 +43,14 @@ std::vector<Place> fixedLayout()
         {COMPONENT(Rectangle1), {0, 100, 385, 295}, {0, 100, 500, 295}},
         {COMPONENT(Layout6), {0, 395, 385, 255}, {0, 395, 500, 255}},
         // The header stands at its given places.
-        {COMPONENT(Label3), {8, 8, 49, 25}, {8, 8, 49, 25}},
-        {COMPONENT(Label4), {152, 9, 65, 25}, {152, 9, 65, 25}},
-        {COMPONENT(Label5), {55, 10, 65, 25}, {55, 10, 65, 25}},
-        {COMPONENT(Label6), {112, 8, 49, 25}, {112, 8, 49, 25}},
-        {COMPONENT(Label7), {278, 10, 65, 25}, {278, 10, 65, 25}},
-        {COMPONENT(Label8), {218, 8, 65, 25}, {218, 8, 65, 25}},
+        {COMPONENT(Label3), screen::winCaption, screen::winCaption},
+        {COMPONENT(Label4), screen::betDisplay, screen::betDisplay},
+        {COMPONENT(Label5), screen::winDisplay, screen::winDisplay},
+        {COMPONENT(Label6), screen::betCaption, screen::betCaption},
+        {COMPONENT(Label7), screen::chipsDisplay, screen::chipsDisplay},
+        {COMPONENT(Label8), screen::chipsCaption, screen::chipsCaption},
         // The ball layout and the ticket card keep their sizes and stay centred.
-        {COMPONENT(Layout3), {43, 50, 299, 50}, {100, 50, 299, 50}},
+        {COMPONENT(Layout3), screen::ballRow, centredAt500(screen::ballRow)},
         {COMPONENT(Rectangle8), {28, 115, 329, 265}, {85, 115, 329, 265}},
         {COMPONENT(Layout2), {32, 127, 321, 241}, {89, 127, 321, 241}},
         // The rows, top to bottom 2, 7, 4, 6.
@@ -55,13 +63,13 @@ std::vector<Place> fixedLayout()
         {COMPONENT(Rectangle9), {-4, 395, 393, 255}, {53, 395, 393, 255}},
         {COMPONENT(Layout4), {3, 411, 378, 55}, {60, 411, 378, 55}},
         {COMPONENT(Layout5), {4, 477, 377, 63}, {61, 477, 377, 63}},
-        {COMPONENT(Rectangle10), {11, 411, 65, 55}, {68, 411, 65, 55}},
-        {COMPONENT(Rectangle14), {84, 411, 65, 55}, {141, 411, 65, 55}},
-        {COMPONENT(Rectangle13), {157, 411, 65, 55}, {214, 411, 65, 55}},
-        {COMPONENT(Rectangle12), {230, 411, 65, 55}, {287, 411, 65, 55}},
-        {COMPONENT(Rectangle11), {303, 411, 65, 55}, {360, 411, 65, 55}},
-        {COMPONENT(Rectangle15), {12, 477, 169, 63}, {69, 477, 169, 63}},
-        {COMPONENT(Rectangle19), {189, 477, 180, 63}, {246, 477, 180, 63}},
+        {COMPONENT(Rectangle10), screen::plusOne, centredAt500(screen::plusOne)},
+        {COMPONENT(Rectangle14), screen::plusTen, centredAt500(screen::plusTen)},
+        {COMPONENT(Rectangle13), screen::timesTwo, centredAt500(screen::timesTwo)},
+        {COMPONENT(Rectangle12), screen::timesTen, centredAt500(screen::timesTen)},
+        {COMPONENT(Rectangle11), screen::timesNought, centredAt500(screen::timesNought)},
+        {COMPONENT(Rectangle15), screen::changeValues, centredAt500(screen::changeValues)},
+        {COMPONENT(Rectangle19), screen::startLotto, centredAt500(screen::startLotto)},
         // Captions centred in their controls at trunc((control - label) / 2).
         {COMPONENT(Label9), {15, 418, 57, 41}, {72, 418, 57, 41}},
         {COMPONENT(Label13), {87, 414, 59, 49}, {144, 414, 59, 49}},
@@ -70,42 +78,31 @@ std::vector<Place> fixedLayout()
         {COMPONENT(Label10), {307, 418, 57, 41}, {364, 418, 57, 41}},
         {COMPONENT(Label14), {21, 495, 150, 27}, {78, 495, 150, 27}},
         {COMPONENT(Label18), {190, 495, 177, 27}, {247, 495, 177, 27}},
-        {COMPONENT(Button1), {264, 587, 80, 41}, {264, 587, 80, 41}},
+        {COMPONENT(Button1), screen::show, screen::show},
     };
 }
 
 #undef COMPONENT
 
-// The board: cells by row, left to right, and the seven balls.
+// The board: the twenty cells and the seven balls, with the labels that show their texts.
 std::vector<Place> board()
 {
     std::vector<Place> places;
-    constexpr std::array rowTops{133, 194, 255, 316};
-    constexpr std::array numberLefts{42, 96, 150, 204};
-    constexpr int letterLeft = 297;
     // A cell's label, 49 x 40 scaled by 50/49 to fit its cell, centred down: 50 x 40.8 at 4.1.
     constexpr qreal labelHeight = 40.0 * 50 / 49;
     constexpr qreal labelTop = (49 - labelHeight) / 2;
 
-    const auto addCell = [&](int i, qreal left, qreal top) {
-        const QRectF cell(left, top, 50, 49);
-        const QRectF text(left, top + labelTop, 50, labelHeight);
+    for (int i = 1; i <= 20; ++i) {
+        const QRectF cell = screen::cell(i);
+        const QRectF text(cell.left(), cell.top() + labelTop, 50, labelHeight);
         places.push_back({"RR[" + std::to_string(i) + "]", [i](const TTavix &) { return RR[i]; },
                           cell, cell.translated(Shift500, 0)});
         places.push_back({"LL[" + std::to_string(i) + "]", [i](const TTavix &) { return LL[i]; },
                           text, text.translated(Shift500, 0)});
-    };
-    for (int r = 1; r <= 4; ++r) {
-        const qreal top = rowTops[std::size_t(r - 1)];
-        // Number cells run right to left within their row: RR[4r] leftmost, RR[4r - 3] next to the letter.
-        for (int column = 0; column < 4; ++column)
-            addCell(4 * r - column, numberLefts[std::size_t(column)], top);
-        addCell(16 + r, letterLeft, top);
     }
 
-    constexpr std::array ballLefts{47, 89, 131, 173, 215, 257, 299};
     for (int j = 1; j <= 7; ++j) {
-        const QRectF ball(ballLefts[std::size_t(j - 1)], 50, 38, 50);
+        const QRectF ball = screen::ball(j);
         // The label, 49 x 25, at (-5, 12) in its ball: trunc(-5.5) and trunc(12.5).
         const QRectF text = QRectF(-5, 12, 49, 25).translated(ball.topLeft());
         places.push_back({"WW[" + std::to_string(j) + "]", [j](const TTavix &) { return WW[j]; },
@@ -166,7 +163,7 @@ std::vector<QRectF> cellPlacesInTheirRows()
 
 TEST_F(TavixWindow, EveryShownComponentCellAndBallStandsWhereTheLayoutPutsIt)
 {
-    EXPECT_EQ(window->size(), QSize(385, 650));
+    EXPECT_EQ(window->size(), screen::window.size());
     expectPlaces(*window, &Place::at385);
 }
 

@@ -4,10 +4,12 @@
 
 #include <QFontInfo>
 
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
 using Toolkit::Align;
-using Toolkit::BrushKind;
-using Toolkit::Corner;
-using Toolkit::LinearGradient;
 using Toolkit::Margins;
 using Toolkit::StyledSetting;
 using Toolkit::StyledSettings;
@@ -18,58 +20,55 @@ using tavix_test::childWidgets;
 using tavix_test::TavixWindow;
 
 using namespace tavix_test::colours;
+namespace screen = tavix_test::screen;
 
 namespace {
 
-struct ShapeLook
+// One pixel of the window's first picture where a shape's look shows, and the colour it must have.
+struct LookProbe
 {
-    std::string name;
-    std::function<const TShape *(const TTavix &)> pick;
-    Align align;
-    Margins margins;
-    BrushKind fill;
-    QRgb fillColor; // read only for a solid fill
-    BrushKind stroke;
-    QRgb strokeColor; // read only for a solid outline
-    qreal thickness;
-    qreal radius; // a rectangle's XRadius and YRadius
-    bool visible;
+    std::string what;
+    QPoint at;
+    QRgb colour;
 };
 
-#define SHAPE(name) #name, [](const TTavix &w) -> const TShape * { return w.name; }
-
-constexpr auto None = BrushKind::None;
-constexpr auto Solid = BrushKind::Solid;
-
-std::vector<ShapeLook> shapes()
+// The looks of the shapes that the picture tests do not probe already. The others are theirs:
+// Rectangle5's gradient (picture_test's TheHeaderShadesLinearly..., and TheHeaderShadesFrom...
+// below), RoundRect1 and the white of Rectangle16 beneath its rounded corners (TheBallBand...),
+// Rectangle8 (TheTicketCard...), the controls' fill and outline (TheBetAndGameControls...). The
+// templates Rectangle3 and Circle3 never show (TheTemplatesNeverShow... below); what the cells and
+// balls copy of them is board_test's. Where each shape stands, the effect of its alignment and
+// margins, is geometry_test's.
+std::vector<LookProbe> shapeLooks()
 {
-    const Margins none{};
-    const Margins six{6, 6, 6, 6};
-    const Margins betControl{.left = 8};
-    return {
-        {SHAPE(Rectangle16), Align::Client, none, Solid, White, Solid, White, 1, 0, true},
-        {SHAPE(Rectangle5), Align::Top, none, BrushKind::Gradient, 0, None, 0, 0, 0, true},
-        {SHAPE(Rectangle1), Align::Top, none, Solid, White, None, 0, 0, 0, true},
-        {SHAPE(RoundRect1), Align::Top, none, Solid, DeepSkyBlue, None, 0, 0, -1, true},
-        {SHAPE(Circle3), Align::None, none, None, 0, Solid, 0xFFAFE8FA, 3, -1, false},
-        {SHAPE(Rectangle8), Align::Center, none, Solid, 0xFFA1F0FC, None, 0, 0, 12, true},
-        {SHAPE(Rectangle2), Align::MostTop, six, None, 0, None, 0, 0, 0, true},
-        {SHAPE(Rectangle4), Align::MostTop, six, None, 0, None, 0, 0, 0, true},
-        {SHAPE(Rectangle6), Align::MostTop, six, None, 0, None, 0, 0, 0, true},
-        {SHAPE(Rectangle7), Align::MostTop, six, None, 0, None, 0, 0, 0, true},
-        {SHAPE(Rectangle3), Align::MostLeft, {.left = 4}, Solid, 0xFFFAF0E6, None, 0, 0, 4, false},
-        {SHAPE(Rectangle9), Align::HorzCenter, none, Solid, White, Solid, White, 1, 0, true},
-        {SHAPE(Rectangle10), Align::MostLeft, betControl, Solid, DeepSkyBlue, Solid, 0xFF028DCB, 1, 8, true},
-        {SHAPE(Rectangle11), Align::MostLeft, betControl, Solid, DeepSkyBlue, Solid, 0xFF028DCB, 1, 8, true},
-        {SHAPE(Rectangle12), Align::MostLeft, betControl, Solid, DeepSkyBlue, Solid, 0xFF028DCB, 1, 8, true},
-        {SHAPE(Rectangle13), Align::MostLeft, betControl, Solid, DeepSkyBlue, Solid, 0xFF028DCB, 1, 8, true},
-        {SHAPE(Rectangle14), Align::MostLeft, betControl, Solid, DeepSkyBlue, Solid, 0xFF028DCB, 1, 8, true},
-        {SHAPE(Rectangle15), Align::MostLeft, betControl, Solid, DeepSkyBlue, Solid, 0xFF028DCB, 1, 8, true},
-        {SHAPE(Rectangle19), Align::MostLeft, {.left = 8, .right = 12}, Solid, DeepSkyBlue, Solid, 0xFF028DCB, 1, 8, true},
+    std::vector<LookProbe> probes{
+        // Rectangle1, the ticket area: white out to the window's edges, with no outline.
+        {"Rectangle1's left edge", {0, 200}, White},
+        {"Rectangle1's right edge", {384, 200}, White},
+        {"Rectangle1's bottom edge", {192, 394}, White},
+        // Rectangle9, the control area: white, its outline white too.
+        {"Rectangle9's top edge", {192, 395}, White},
+        {"Rectangle9 left of the bet controls", {5, 440}, White},
+        {"Rectangle9 between two bet controls", {80, 440}, White},
+        {"Rectangle9 below the game controls", {192, 560}, White},
+        {"Rectangle9's bottom edge", {192, 649}, White},
     };
+    // The rows have neither fill nor outline: the card shows between their cells and at their edges.
+    for (int row = 1; row <= 4; ++row) {
+        const int top = screen::cell(4 * row).top();
+        const std::string name = "row " + std::to_string(row);
+        probes.push_back({name + " before its letter cell", {275, top + 24}, TicketCard});
+        probes.push_back({name + "'s left edge", {38, top + 24}, TicketCard});
+        probes.push_back({name + "'s top edge between two cells", {94, top}, TicketCard});
+    }
+    return probes;
 }
 
-#undef SHAPE
+// The bet and game controls, left to right.
+constexpr std::array<std::pair<const char *, QRect>, 7> controls{{
+    {"+1", screen::plusOne}, {"+10", screen::plusTen}, {"x2", screen::timesTwo}, {"x10", screen::timesTen},
+    {"x0", screen::timesNought}, {"Change values", screen::changeValues}, {"Start Lotto", screen::startLotto},
+}};
 
 struct LabelLook
 {
@@ -120,62 +119,84 @@ std::vector<LabelLook> labels()
 TEST_F(TavixWindow, TheWindowIsTavixWithAClientAreaOf385By650)
 {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Tavix"));
-    EXPECT_EQ(window->size(), QSize(385, 650));
+    EXPECT_EQ(window->size(), screen::window.size());
     EXPECT_EQ(window->minimumSize(), QSize(0, 0));
     EXPECT_EQ(window->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
 }
 
 TEST_F(TavixWindow, EveryShapeHasTheAlignmentFillOutlineAndCornersOfTheLayout)
 {
-    for (const ShapeLook &row : shapes()) {
-        SCOPED_TRACE(row.name);
-        const TShape *shape = row.pick(*window);
-        EXPECT_EQ(shape->align(), row.align);
-        EXPECT_EQ(shape->margins(), row.margins);
-        EXPECT_EQ(shape->fill().kind, row.fill);
-        if (row.fill == Solid) {
-            EXPECT_EQ(argb(shape->fill().color), argb(row.fillColor));
-        }
-        EXPECT_EQ(shape->stroke().kind, row.stroke);
-        if (row.stroke == Solid) {
-            EXPECT_EQ(argb(shape->stroke().color), argb(row.strokeColor));
-            EXPECT_EQ(shape->stroke().thickness, row.thickness);
-        }
-        if (const auto *rectangle = qobject_cast<const TRectangle *>(shape)) {
-            EXPECT_EQ(rectangle->xRadius(), row.radius);
-            EXPECT_EQ(rectangle->yRadius(), row.radius);
-        }
-        EXPECT_EQ(shape->isVisibleProperty(), row.visible);
-        EXPECT_EQ(shape->isVisible(), row.visible);
+    const QImage image = picture();
+    for (const LookProbe &probe : shapeLooks()) {
+        SCOPED_TRACE(probe.what);
+        EXPECT_TRUE(tavix_test::pixelIs(image, probe.at.x(), probe.at.y(), probe.colour));
+    }
+    // Rounded with a radius of 8, a control's top left corner leaves the pixel two units in along
+    // the diagonal nearly white, its outline's smoothing tinting it; a radius of 7 paints it with
+    // the outline, one of 9 leaves it white. Four units in is the fill.
+    for (const auto &[caption, place] : controls) {
+        SCOPED_TRACE(caption);
+        const QPoint nearArc = place.topLeft() + QPoint(2, 2);
+        EXPECT_TRUE(tavix_test::pixelIs(image, nearArc.x(), nearArc.y(), White, 64));
+        EXPECT_GT(tavix_test::colourDistance(image.pixel(nearArc), White), 16) << argb(image.pixel(nearArc));
+        EXPECT_TRUE(tavix_test::pixelIs(image, place.left() + 4, place.top() + 4, DeepSkyBlue));
     }
 }
 
+// The gradient runs straight down: every column of the header shows at each height the shade that
+// picture_test's TheHeaderShadesLinearly... finds along one column, deep sky blue along the bottom
+// and white along the top from edge to edge.
 TEST_F(TavixWindow, TheHeaderShadesFromDeepSkyBlueAtTheBottomToWhiteAtTheTop)
 {
-    const LinearGradient gradient = window->Rectangle5->fill().gradient;
-    EXPECT_EQ(gradient.start, QPointF(0.5, 1.0));
-    EXPECT_NEAR(gradient.stop.x(), 0.49999997, 1e-9);
-    EXPECT_EQ(gradient.stop.y(), 0.0);
-    ASSERT_EQ(gradient.stops.size(), 2);
-    EXPECT_EQ(gradient.stops[0].first, 0.0);
-    EXPECT_EQ(argb(gradient.stops[0].second.rgba()), argb(DeepSkyBlue));
-    EXPECT_EQ(gradient.stops[1].first, 1.0);
-    EXPECT_EQ(argb(gradient.stops[1].second.rgba()), argb(White));
+    const QImage image = picture();
+    const std::array texts{screen::winCaption, screen::winDisplay, screen::betCaption,
+                           screen::betDisplay, screen::chipsCaption, screen::chipsDisplay};
+    constexpr int column = 370; // right of the chips value, where no text stands
+    int unlike = 0;
+    QPoint first;
+    for (int y = 0; y < 50; ++y) {
+        for (int x = 0; x < 385; ++x) {
+            if (std::any_of(texts.begin(), texts.end(), [&](const QRect &text) { return text.contains(x, y); }))
+                continue;
+            if (image.pixel(x, y) != image.pixel(column, y) && unlike++ == 0)
+                first = {x, y};
+        }
+    }
+    EXPECT_EQ(unlike, 0) << "pixels unlike their row's shade, the first at " << first.x() << ", " << first.y();
+    EXPECT_TRUE(tavix_test::pixelIs(image, column, 49, DeepSkyBlue, 3));
+    EXPECT_TRUE(tavix_test::pixelIs(image, column, 0, White, 3));
 }
 
+// picture_test's TheBallBand... probes the corners at the window's own width; in a wider window the
+// rounded corners go with the band's edges.
 TEST_F(TavixWindow, TheBallBandIsRoundedAtItsBottomCornersOnly)
 {
-    EXPECT_EQ(window->RoundRect1->corners(), Corner::BottomLeft | Corner::BottomRight);
+    resizeTo(500, 650);
+    const QImage image = picture();
+    for (const bool left : {true, false}) {
+        SCOPED_TRACE(left ? "left" : "right");
+        const auto x = [left](int in) { return left ? in : 499 - in; };
+        EXPECT_TRUE(tavix_test::pixelIs(image, x(0), 50, DeepSkyBlue)); // square top corners
+        EXPECT_TRUE(tavix_test::pixelIs(image, x(0), 99, White));       // outside the arcs ...
+        EXPECT_TRUE(tavix_test::pixelIs(image, x(1), 98, White));
+        EXPECT_TRUE(tavix_test::pixelIs(image, x(3), 92, White));
+        EXPECT_TRUE(tavix_test::pixelIs(image, x(5), 85, DeepSkyBlue)); // ... and inside them
+    }
+    EXPECT_TRUE(tavix_test::pixelIs(image, 250, 99, DeepSkyBlue)); // the flat bottom between the arcs
 }
 
+// geometry_test places every layout at the window's own size and 500 wide. A taller window shows
+// the alignments in height: the two Client layouts take it; Layout3 and Layout2, centred in bands
+// that keep their heights, and Layout4 and Layout5, which keep their places, stay where they were.
 TEST_F(TavixWindow, TheLayoutsAreAlignedAsTheLayoutSays)
 {
-    EXPECT_EQ(window->Layout1->align(), Align::Client);
-    EXPECT_EQ(window->Layout6->align(), Align::Client);
-    EXPECT_EQ(window->Layout3->align(), Align::Center);
-    EXPECT_EQ(window->Layout2->align(), Align::Center);
-    EXPECT_EQ(window->Layout4->align(), Align::None);
-    EXPECT_EQ(window->Layout5->align(), Align::None);
+    resizeTo(385, 800);
+    EXPECT_EQ(at(window->Layout1), QRect(0, 0, 385, 800));
+    EXPECT_EQ(at(window->Layout6), QRect(0, 395, 385, 405));
+    EXPECT_EQ(at(window->Layout3), screen::ballRow);
+    EXPECT_EQ(at(window->Layout2), QRect(32, 127, 321, 241));
+    EXPECT_EQ(at(window->Layout4), QRect(3, 411, 378, 55));
+    EXPECT_EQ(at(window->Layout5), QRect(4, 477, 377, 63));
 }
 
 TEST_F(TavixWindow, EveryLabelHasTheTextFontColourAndStyledSettingsOfTheLayout)
@@ -208,7 +229,7 @@ TEST_F(TavixWindow, ShowIsAHiddenPushButtonWithARedCaptionInTheButtonFontOfTheSt
 {
     const TButton *show = window->Button1;
     EXPECT_EQ(show->text(), QStringLiteral("Show"));
-    EXPECT_EQ(argb(show->palette().color(QPalette::ButtonText).rgba()), argb(0xFFFF0000));
+    EXPECT_EQ(argb(show->palette().color(QPalette::ButtonText).rgba()), argb(ShowCaption));
     EXPECT_EQ(show->styledSettings(), StyledSetting::Family | StyledSetting::Size | StyledSetting::Style);
     EXPECT_EQ(show->font(), QApplication::font(show));
     EXPECT_TRUE(show->isHidden());
@@ -251,6 +272,8 @@ TEST_F(TavixWindow, ChildrenStandInTheirLayoutOrderUnderTheirParents)
     expectChildren("Rectangle6", w.Rectangle6, {RR[13], RR[14], RR[15], RR[16], RR[20]});
 }
 
+// How the bevel is drawn is the toolkit's; picture_test sees the cells' edges raised. What the
+// layout fixes is its light's direction and its reach.
 TEST_F(TavixWindow, TheRowsBevelIsLitFrom45DegreesOver2Units)
 {
     EXPECT_EQ(window->Layout2->graphicsEffect(), window->BevelEffect1);

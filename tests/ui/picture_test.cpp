@@ -7,21 +7,13 @@
 using namespace Brelun;
 using tavix_test::argb;
 using tavix_test::colourDistance;
+using tavix_test::pixelIs;
 using tavix_test::TavixWindow;
 
 using namespace tavix_test::colours;
+namespace screen = tavix_test::screen;
 
 namespace {
-
-// The pixel at (x, y) is the expected colour, within tolerance in every channel.
-::testing::AssertionResult pixelIs(const QImage &image, int x, int y, QRgb expected, int tolerance = 0)
-{
-    const QRgb actual = image.pixel(x, y);
-    if (colourDistance(actual, expected) <= tolerance)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << argb(actual) << ", expected "
-                                         << argb(expected) << " within " << tolerance;
-}
 
 // Some pixel inside the area has exactly this colour.
 bool somePixelIs(const QImage &image, const QRect &area, QRgb colour)
@@ -163,8 +155,9 @@ TEST_F(TavixWindow, TheBetAndGameControlsAreBlueWithDarkerOutlinesAndWhiteCaptio
 TEST_F(TavixWindow, NothingStandsWhereShowWillAppear)
 {
     const QImage image = picture();
-    for (int y = 587; y < 628; ++y) {
-        for (int x = 264; x < 344; ++x)
+    const QRect show = screen::show;
+    for (int y = show.top(); y <= show.bottom(); ++y) {
+        for (int x = show.left(); x <= show.right(); ++x)
             ASSERT_TRUE(pixelIs(image, x, y, White));
     }
 }

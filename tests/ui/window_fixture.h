@@ -4,7 +4,9 @@
 #include <QRgb>
 
 // The real window, built the way the application builds it, on Qt's offscreen platform.
-#include "game/chance.h"
+#include "support/screen_table.h" // the places and colours it is expected to show
+#include "support/tavix_window.h"
+
 #include "game/state.h"
 #include "ui/tavix.h"
 
@@ -16,20 +18,6 @@
 #include <functional>
 
 namespace tavix_test {
-
-// The colours the window is expected to show, written out here rather than taken from the
-// product, so that a wrong constant there is caught.
-namespace colours {
-constexpr QRgb White = 0xFFFFFFFF;
-constexpr QRgb Black = 0xFF000000;
-constexpr QRgb DeepSkyBlue = 0xFF00BFFF;
-constexpr QRgb RoyalBlue = 0xFF4169E1;
-constexpr QRgb TicketCard = 0xFFA1F0FC;
-constexpr QRgb CellFill = 0xFF2EC0F1;
-constexpr QRgb BallRing = 0xFFAFE8FA;
-constexpr QRgb ControlOutline = 0xFF028DCB;
-constexpr QRgb NormalText = 0xFF030000;
-} // namespace colours
 
 // Where a widget stands in the window's client area, in whole logical units.
 inline QRect onScreen(const QWidget *widget, const QWidget *window)
@@ -67,33 +55,20 @@ inline int colourDistance(QRgb a, QRgb b)
                      std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
 }
 
+// The pixel at (x, y) is the expected colour, within tolerance in every channel.
+inline ::testing::AssertionResult pixelIs(const QImage &image, int x, int y, QRgb expected, int tolerance = 0)
+{
+    const QRgb actual = image.pixel(x, y);
+    if (colourDistance(actual, expected) <= tolerance)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << argb(actual) << ", expected "
+                                         << argb(expected) << " within " << tolerance;
+}
+
 class TavixWindow : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        static const bool seeded = [] {
-            Brelun::seedRandomSource();
-            return true;
-        }();
-        (void)seeded;
-    }
-
-    void SetUp() override
-    {
-        Brelun::GO = {};
-        window = new Brelun::TTavix;
-        Brelun::Tavix = window;
-        window->create();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    }
-
-    void TearDown() override
-    {
-        delete window;
-        window = nullptr;
-    }
+    void SetUp() override { ASSERT_TRUE(tavix.show()); }
 
     // A left click as the player makes it: through the window, at a point of its client area.
     void clickAt(QPoint point) const
@@ -113,7 +88,8 @@ protected:
 
     QRect at(const QWidget *widget) const { return onScreen(widget, window); }
 
-    Brelun::TTavix *window = nullptr;
+    GameWindow tavix;
+    Brelun::TTavix *window = tavix.get();
 };
 
 } // namespace tavix_test
