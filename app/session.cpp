@@ -51,7 +51,8 @@ std::string setting(const char *name, const char *value)
 std::string noDesktopSessionLine(const char *platform, const char *display, const char *waylandDisplay)
 {
     const std::string start = "tavix: cannot open a window: it needs a desktop session, ";
-    const std::string displays = "(" + setting("DISPLAY", display) + ", " + setting("WAYLAND_DISPLAY", waylandDisplay) + ")";
+    const std::string displays =
+        "(" + setting("DISPLAY", display) + ", " + setting("WAYLAND_DISPLAY", waylandDisplay) + ")";
     if (isSet(platform))
         return start + "and the platform " + quoted(platform) + " named by QT_QPA_PLATFORM did not start " + displays;
     if (!isSet(display) && !isSet(waylandDisplay))
@@ -61,8 +62,8 @@ std::string noDesktopSessionLine(const char *platform, const char *display, cons
 
 [[noreturn]] void endWithoutSession()
 {
-    const std::string line = noDesktopSessionLine(
-        std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
+    const std::string line =
+        noDesktopSessionLine(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
     std::fputs((line + "\n").c_str(), stderr);
     std::fflush(stderr);
     std::_Exit(1);

@@ -91,8 +91,8 @@ Sample measure(XWatch &x, const Program &program)
         if (msSince(start) > 30000) {
             char text[16];
             std::snprintf(text, sizeof text, "%06X", seen.value_or(0));
-            throw std::runtime_error(std::string(program.name) + " never painted its first frame: the probe shows "
-                                     + (seen ? text : "nothing readable"));
+            throw std::runtime_error(std::string(program.name) + " never painted its first frame: the probe shows " +
+                                     (seen ? text : "nothing readable"));
         }
         std::this_thread::sleep_for(200us);
     }
@@ -121,8 +121,7 @@ int main(int argc, char *argv[])
     const int runs = std::max(1, std::atoi(argv[1]));
     // The game: the bottom letter cell's colour, which its first frame shows and nothing before it.
     // The bare window: Qt's default window colour (Fusion style) in its bottom right corner.
-    const std::vector<Program> programs{{"game", argv[2], 322, 340, 0x2EC0F1},
-                                        {"bare", argv[3], 375, 640, 0xEFEFEF}};
+    const std::vector<Program> programs{{"game", argv[2], 322, 340, 0x2EC0F1}, {"bare", argv[3], 375, 640, 0xEFEFEF}};
     try {
         XWatch x;
         for (const Program &program : programs)
@@ -144,8 +143,8 @@ int main(int argc, char *argv[])
             frame[p] = median(f);
             memory[p] = median(m);
         }
-        std::printf("first frame  median of %d: game %.1f ms, bare %.1f ms, game/bare %.2f\n", runs, frame[0],
-                    frame[1], frame[0] / frame[1]);
+        std::printf("first frame  median of %d: game %.1f ms, bare %.1f ms, game/bare %.2f\n", runs, frame[0], frame[1],
+                    frame[0] / frame[1]);
         std::printf("peak memory  median of %d: game %.1f MiB, bare %.1f MiB, game/bare %.2f\n", runs, memory[0],
                     memory[1], memory[0] / memory[1]);
     } catch (const std::exception &error) {

@@ -107,9 +107,8 @@ std::vector<double> cellClicks(int warmUpGames, int games)
     std::vector<double> samples;
     for (int game = 1; game <= warmUpGames + games; ++game) {
         for (const int cell : {1, 2, 3, 4, 5, 6, 17}) {
-            const double ms = timeToFrame(LL[cell], [cell] {
-                QTest::mouseClick(RR[cell], Qt::LeftButton, {}, centre(RR[cell]));
-            });
+            const double ms =
+                timeToFrame(LL[cell], [cell] { QTest::mouseClick(RR[cell], Qt::LeftButton, {}, centre(RR[cell])); });
             if (LL[cell]->text().isEmpty())
                 throw std::runtime_error("the click did not open the cell");
             QTest::qWait(5);
@@ -129,8 +128,8 @@ void report(const char *what, std::vector<double> samples)
     std::sort(samples.begin(), samples.end());
     const std::size_t n = samples.size();
     const double median = n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2.0;
-    std::printf("%-22s median %6.2f ms  p90 %6.2f ms  max %6.2f ms  (n=%zu)\n", what, median,
-                samples[n * 9 / 10], samples.back(), n);
+    std::printf("%-22s median %6.2f ms  p90 %6.2f ms  max %6.2f ms  (n=%zu)\n", what, median, samples[n * 9 / 10],
+                samples.back(), n);
 }
 
 } // namespace
@@ -148,8 +147,8 @@ int main(int argc, char *argv[])
             if (!QTest::qWaitForWindowExposed(Brelun::Tavix))
                 throw std::runtime_error("the window was never exposed");
             QTest::qWait(200);
-            std::printf("scale %.1f (device pixel ratio %.1f)\n", qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble(),
-                        Brelun::Tavix->devicePixelRatioF());
+            std::printf("scale %.1f (device pixel ratio %.1f)\n",
+                        qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble(), Brelun::Tavix->devicePixelRatioF());
             report("+1 press to frame", plusOnePresses(20, 300));
             report("cell click to frame", cellClicks(2, 40));
         } catch (const std::exception &error) {

@@ -53,8 +53,8 @@ void seedRandomSource()
 
 double dayFraction(const TimeOfDay &time)
 {
-    const std::int64_t msecOfDay = time.hour * std::int64_t{3600000} + time.minute * std::int64_t{60000}
-                                   + time.second * std::int64_t{1000} + time.msec;
+    const std::int64_t msecOfDay = time.hour * std::int64_t{3600000} + time.minute * std::int64_t{60000} +
+                                   time.second * std::int64_t{1000} + time.msec;
     return static_cast<double>(msecOfDay) / 86400000.0;
 }
 
@@ -65,7 +65,8 @@ std::int64_t genFrom(std::int32_t x1, std::int32_t x2, double t, double r)
     m = m - static_cast<double>(h);
     const auto l = static_cast<std::int64_t>(m * 10000.0);
     // The width of the range is a 32-bit quantity that is then widened with its sign.
-    const std::int64_t n = static_cast<std::int32_t>(static_cast<std::uint32_t>(x2) - static_cast<std::uint32_t>(x1) + 1U);
+    const std::int64_t n =
+        static_cast<std::int32_t>(static_cast<std::uint32_t>(x2) - static_cast<std::uint32_t>(x1) + 1U);
     return std::int64_t{x1} + (l * n) / 10000;
 }
 

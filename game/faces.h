@@ -29,11 +29,11 @@ protected:
 struct Faces
 {
     Array1<TextFace *, 20> cells; // the ticket cells' labels, by cell index
-    Array1<TextFace *, 7> balls;  // the balls' labels, left to right
-    TextFace *stake = nullptr;    // the stake display
-    TextFace *win = nullptr;      // the win display
-    TextFace *chips = nullptr;    // the chips display
-    TextFace *show = nullptr;     // the "Show" button
+    Array1<TextFace *, 7> balls; // the balls' labels, left to right
+    TextFace *stake = nullptr; // the stake display
+    TextFace *win = nullptr; // the win display
+    TextFace *chips = nullptr; // the chips display
+    TextFace *show = nullptr; // the "Show" button
 };
 
 inline Faces faces;

@@ -43,9 +43,9 @@ QByteArray dib(const QImage &source)
     put32(out, 40);
     put32(out, std::uint32_t(w));
     put32(out, std::uint32_t(2 * h));
-    put16(out, 1);  // planes
+    put16(out, 1); // planes
     put16(out, 32); // bits per pixel
-    put32(out, 0);  // BI_RGB
+    put32(out, 0); // BI_RGB
     put32(out, std::uint32_t(w * h * 4 + maskStride * h));
     for (int i = 0; i < 4; ++i)
         put32(out, 0); // resolution and palette fields: unused for 32-bit icons

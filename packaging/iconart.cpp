@@ -21,7 +21,8 @@ constexpr double canvas = 256.0;
 
 // What one icon size can carry: small sizes get fewer, larger cells and no fine detail, and an
 // outline of at least one device pixel so that it does not blur away.
-struct Detail {
+struct Detail
+{
     int cellsPerSide;
     bool fine;
     double outline;

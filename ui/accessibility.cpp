@@ -66,7 +66,8 @@ public:
     enum class Acts { OnPress, OnClick };
 
     PressableAccessible(TControl *control, Acts acts)
-        : LeafAccessible(control, QAccessible::Button), m_acts(acts)
+        : LeafAccessible(control, QAccessible::Button),
+          m_acts(acts)
     {
     }
 
@@ -143,7 +144,8 @@ class BallAccessible : public LeafAccessible
 {
 public:
     BallAccessible(TCircle *ball, int j)
-        : LeafAccessible(ball, QAccessible::StaticText), m_index(j)
+        : LeafAccessible(ball, QAccessible::StaticText),
+          m_index(j)
     {
     }
 
@@ -161,7 +163,8 @@ class CellAccessible : public PressableAccessible
 {
 public:
     CellAccessible(TRectangle *cell, int i)
-        : PressableAccessible(cell, Acts::OnClick), m_index(i)
+        : PressableAccessible(cell, Acts::OnClick),
+          m_index(i)
     {
     }
 

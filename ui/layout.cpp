@@ -131,19 +131,31 @@ TLabel *label(QWidget *owner, QWidget *parent, const LabelRow &row)
 // caption centred on it.
 TRectangle *gameControl(QWidget *owner, QWidget *parent, QSizeF size, qreal givenLeft, qreal rightMargin)
 {
-    return shape<TRectangle>(owner, parent, {.align = Align::MostLeft, .given = {QPointF(givenLeft, 0), size},
-                                             .margins = {.left = 8, .right = rightMargin},
-                                             .fill = solid(claDeepskyblue), .stroke = outline(ControlOutline), .radius = 8});
+    return shape<TRectangle>(owner, parent,
+                             {.align = Align::MostLeft,
+                              .given = {QPointF(givenLeft, 0), size},
+                              .margins = {.left = 8, .right = rightMargin},
+                              .fill = solid(claDeepskyblue),
+                              .stroke = outline(ControlOutline),
+                              .radius = 8});
 }
 
 TLabel *gameCaption(QWidget *owner, QWidget *parent, const char *text, QSizeF size, qreal fontSize)
 {
-    return label(owner, parent, {.align = Align::Center, .given = {QPointF(0, 0), size}, .text = QString::fromUtf8(text),
-                                 .size = fontSize, .weight = QFont::Bold, .color = claWhite, .horz = Qt::AlignHCenter});
+    return label(owner, parent,
+                 {.align = Align::Center,
+                  .given = {QPointF(0, 0), size},
+                  .text = QString::fromUtf8(text),
+                  .size = fontSize,
+                  .weight = QFont::Bold,
+                  .color = claWhite,
+                  .horz = Qt::AlignHCenter});
 }
 
 } // namespace
 
+// The layout reads as a table, one control a line.
+// clang-format off
 void TTavix::buildMainBands()
 {
     const Fill headerGradient = gradient({.start = {0.5, 1.0}, .stop = {0.49999997, 0.0},
@@ -239,5 +251,7 @@ void TTavix::buildControlArea()
     bind(Rectangle15, &TTavix::Rectangle15MouseDown);
     bind(Rectangle19, &TTavix::Rectangle19MouseDown);
 }
+
+// clang-format on
 
 } // namespace Brelun

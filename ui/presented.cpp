@@ -35,10 +35,13 @@ std::optional<Presented> fixedControl(const TTavix *w, const QWidget *widget)
         if (widget == value)
             return Presented{Kind::Display, 0, caption};
     }
-    const std::array<std::pair<const TRectangle *, const TLabel *>, 7> pressables{
-        {{w->Rectangle10, w->Label9}, {w->Rectangle14, w->Label13}, {w->Rectangle13, w->Label12},
-         {w->Rectangle12, w->Label11}, {w->Rectangle11, w->Label10}, {w->Rectangle15, w->Label14},
-         {w->Rectangle19, w->Label18}}};
+    const std::array<std::pair<const TRectangle *, const TLabel *>, 7> pressables{{{w->Rectangle10, w->Label9},
+                                                                                   {w->Rectangle14, w->Label13},
+                                                                                   {w->Rectangle13, w->Label12},
+                                                                                   {w->Rectangle12, w->Label11},
+                                                                                   {w->Rectangle11, w->Label10},
+                                                                                   {w->Rectangle15, w->Label14},
+                                                                                   {w->Rectangle19, w->Label18}}};
     for (const auto &[rectangle, caption] : pressables) {
         if (widget == rectangle)
             return Presented{Kind::Control, 0, caption};
@@ -88,7 +91,8 @@ class ListedWhileShown : public QObject
 {
 public:
     explicit ListedWhileShown(QWidget *control)
-        : QObject(control), m_listed(!control->isHidden())
+        : QObject(control),
+          m_listed(!control->isHidden())
     {
         control->installEventFilter(this);
     }

@@ -16,7 +16,7 @@ struct Presented
     enum class Kind { Display, Control, Cell, Ball, Show };
 
     Kind kind;
-    int index = 0;                   // of a cell or a ball
+    int index = 0; // of a cell or a ball
     const TLabel *caption = nullptr; // a display's caption, or the caption a control shows
 };
 

@@ -30,8 +30,7 @@ std::vector<QObject *> inReadingOrder(std::vector<Placed> placed)
     order.reserve(placed.size());
     for (auto line = placed.begin(); line != placed.end();) {
         const auto end = endOfLine(line, placed.end());
-        std::stable_sort(line, end,
-                         [](const Placed &a, const Placed &b) { return a.place.left() < b.place.left(); });
+        std::stable_sort(line, end, [](const Placed &a, const Placed &b) { return a.place.left() < b.place.left(); });
         for (auto it = line; it != end; ++it)
             order.push_back(it->object);
         line = end;

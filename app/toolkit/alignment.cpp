@@ -9,6 +9,8 @@ namespace Toolkit {
 
 namespace {
 
+// A line a group of kinds.
+// clang-format off
 constexpr std::array kindOrder{
     Align::MostTop, Align::MostBottom, Align::MostLeft, Align::MostRight,
     Align::Top, Align::Bottom, Align::Left, Align::Right,
@@ -22,6 +24,7 @@ bool isTop(Align a) { return a == Align::Top || a == Align::MostTop; }
 bool isBottom(Align a) { return a == Align::Bottom || a == Align::MostBottom; }
 bool isLeft(Align a) { return a == Align::Left || a == Align::MostLeft; }
 bool isRight(Align a) { return a == Align::Right || a == Align::MostRight; }
+// clang-format on
 
 // Whether a child being ranked goes before one already ranked. Top and left stacks follow the
 // current edges with ties in child order; right and bottom stacks put the outermost first,
@@ -53,7 +56,10 @@ std::vector<std::size_t> ranked(Align kind, std::span<const AlignItem> children)
     return order;
 }
 
-qreal nonNegative(qreal v) { return std::max<qreal>(v, 0); }
+qreal nonNegative(qreal v)
+{
+    return std::max<qreal>(v, 0);
+}
 
 // A slot's offset that centres a child in the room left, cut toward zero.
 qreal centred(qreal room, qreal size, qreal marginBefore, qreal marginAfter)
@@ -63,8 +69,8 @@ qreal centred(qreal room, qreal size, qreal marginBefore, qreal marginAfter)
 
 QRectF inside(const QRectF &area, const Margins &m)
 {
-    return {area.left() + m.left, area.top() + m.top,
-            nonNegative(area.width() - m.left - m.right), nonNegative(area.height() - m.top - m.bottom)};
+    return {area.left() + m.left, area.top() + m.top, nonNegative(area.width() - m.left - m.right),
+            nonNegative(area.height() - m.top - m.bottom)};
 }
 
 // The largest size of the same proportions that fits the room. A child's size is all it keeps
@@ -131,8 +137,8 @@ QRectF place(Align kind, const AlignItem &child, QRectF &r, QSizeF parent)
         return {r.left() + centred(r.width(), b.width(), m.left, m.right),
                 r.top() + centred(r.height(), b.height(), m.top, m.bottom), b.width(), b.height()};
     case Align::HorzCenter:
-        return {r.left() + centred(r.width(), b.width(), m.left, m.right), r.top() + m.top,
-                b.width(), nonNegative(r.height() - m.top - m.bottom)};
+        return {r.left() + centred(r.width(), b.width(), m.left, m.right), r.top() + m.top, b.width(),
+                nonNegative(r.height() - m.top - m.bottom)};
     case Align::VertCenter:
         return {r.left() + m.left, r.top() + centred(r.height(), b.height(), m.top, m.bottom),
                 nonNegative(r.width() - m.left - m.right), b.height()};

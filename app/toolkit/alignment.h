@@ -11,6 +11,7 @@ namespace Toolkit {
 
 // How a control places itself in its parent. The kinds are handled in the order listed here,
 // after None, which keeps the control where it stands.
+// clang-format off
 enum class Align {
     None,
     MostTop, MostBottom, MostLeft, MostRight,
@@ -20,6 +21,7 @@ enum class Align {
     Center, HorzCenter, VertCenter,
     Scale, Fit,
 };
+// clang-format on
 
 struct Margins
 {
@@ -35,7 +37,7 @@ struct Margins
 struct AlignItem
 {
     Align align = Align::None;
-    QRectF bounds;  // where the child stands now, in its parent's coordinates
+    QRectF bounds; // where the child stands now, in its parent's coordinates
     Margins margins;
     bool visible = true;
 };

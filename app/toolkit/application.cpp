@@ -50,7 +50,8 @@ class AfterFirstFrame : public QObject
 {
 public:
     AfterFirstFrame(QWindow *window, std::function<void()> then)
-        : QObject(window), m_then(std::move(then))
+        : QObject(window),
+          m_then(std::move(then))
     {
         window->installEventFilter(this);
     }
@@ -62,7 +63,8 @@ protected:
             watched->removeEventFilter(this);
             // Queued, so that the expose paints and flushes the frame first.
             QMetaObject::invokeMethod(
-                this, [this] {
+                this,
+                [this] {
                     m_then();
                     deleteLater();
                 },

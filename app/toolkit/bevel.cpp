@@ -119,7 +119,8 @@ QImage edgeLight(const QImage &image, qreal radiusInPixels, qreal directionDegre
             const float gy = (at(x, y + 1) - at(x, y - 1)) / 2;
             const float light = std::clamp((gx * lx + gy * ly) * gain, -Strength, Strength);
             // Only as much as the picture itself covers the pixel, so clear areas stay clear.
-            const int share = std::clamp(static_cast<int>(std::lround(std::abs(light) * static_cast<float>(a))), 0, 255);
+            const int share =
+                std::clamp(static_cast<int>(std::lround(std::abs(light) * static_cast<float>(a))), 0, 255);
             const int white = light > 0 ? share : 0;
             out[x] = qRgba(white, white, white, share);
         }
@@ -159,7 +160,8 @@ QWidget *TBevelEffect::sourceWidget()
     if (owner->graphicsEffect() == this)
         return m_source = owner;
     const QList<QWidget *> widgets = owner->findChildren<QWidget *>();
-    const auto found = std::find_if(widgets.begin(), widgets.end(), [this](const QWidget *w) { return w->graphicsEffect() == this; });
+    const auto found =
+        std::find_if(widgets.begin(), widgets.end(), [this](const QWidget *w) { return w->graphicsEffect() == this; });
     return m_source = found != widgets.end() ? *found : nullptr;
 }
 
@@ -182,7 +184,8 @@ QImage TBevelEffect::sourceOnDevicePixels(QPainter *painter, QPointF &at)
     const QPointF topLeft = world.map(QPointF(0, 0)) * scale;
     const QPointF pixel(std::floor(topLeft.x() + 1e-6), std::floor(topLeft.y() + 1e-6));
     const QPointF within = topLeft - pixel;
-    QImage image(QRectF(within, QSizeF(source->size()) * scale).toAlignedRect().size(), QImage::Format_ARGB32_Premultiplied);
+    QImage image(QRectF(within, QSizeF(source->size()) * scale).toAlignedRect().size(),
+                 QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         return image;
     image.setDevicePixelRatio(scale);

@@ -34,5 +34,6 @@ protected:
 
 private:
     int m_tag = 0;
-    Toolkit::StyledSettings m_styled = Toolkit::StyledSetting::Family | Toolkit::StyledSetting::Size | Toolkit::StyledSetting::Style;
+    Toolkit::StyledSettings m_styled =
+        Toolkit::StyledSetting::Family | Toolkit::StyledSetting::Size | Toolkit::StyledSetting::Style;
 };

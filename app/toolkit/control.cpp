@@ -13,9 +13,9 @@
 #include <vector>
 
 using Toolkit::Align;
+using Toolkit::alignChildren;
 using Toolkit::AlignItem;
 using Toolkit::Margins;
-using Toolkit::alignChildren;
 
 namespace {
 
@@ -178,9 +178,7 @@ void TControl::press(QMouseEvent *event, bool secondOfDoubleClick)
         lastLeftPress = this;
     }
     if (onMouseDown) {
-        TApplication::runHandler([&] {
-            onMouseDown(this, event->button(), event->modifiers(), event->position());
-        });
+        TApplication::runHandler([&] { onMouseDown(this, event->button(), event->modifiers(), event->position()); });
     }
 }
 

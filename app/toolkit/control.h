@@ -11,8 +11,8 @@
 
 class TControl;
 
-using MouseDownHandler = std::function<void(TControl *sender, Qt::MouseButton button,
-                                            Qt::KeyboardModifiers shift, QPointF position)>;
+using MouseDownHandler =
+    std::function<void(TControl *sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF position)>;
 using ClickHandler = std::function<void(QObject *sender)>;
 
 // A control of the window's retained tree. It keeps its place in logical units, fractions

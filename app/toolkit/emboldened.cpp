@@ -52,7 +52,8 @@ bool sameOutlines(const QRawFont &face, const QRawFont &regular)
     if (glyphs != regular.glyphIndexesForString(probe) || glyphs.contains(0))
         return false;
     return std::all_of(glyphs.cbegin(), glyphs.cend(), [&](quint32 glyph) {
-        return face.pathForGlyph(glyph).boundingRect().width() <= Tolerance * regular.pathForGlyph(glyph).boundingRect().width();
+        return face.pathForGlyph(glyph).boundingRect().width() <=
+               Tolerance * regular.pathForGlyph(glyph).boundingRect().width();
     });
 }
 
@@ -198,8 +199,8 @@ void addRun(QPainterPath &glyphs, const QGlyphRun &run, QPointF origin, const QR
     const QList<QPointF> positions = run.positions();
     const QList<QPointF> wide = face.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
     const QList<QPointF> own = regular.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
-    const bool narrow = face.familyName() == regular.familyName() && wide.size() == indexes.size() &&
-                        own.size() == indexes.size();
+    const bool narrow =
+        face.familyName() == regular.familyName() && wide.size() == indexes.size() && own.size() == indexes.size();
     for (qsizetype i = 0; i < indexes.size(); ++i) {
         const qreal centring = narrow ? (wide[i].x() - own[i].x()) / 2 : 0;
         const QPainterPath glyph = thickened(face.pathForGlyph(indexes[i]), growth, growth * HorizontalShare);

@@ -48,7 +48,8 @@ QPointF onItsDevicePixel(QPointF at, qreal scale)
 
 bool isPressOrRelease(QEvent::Type type)
 {
-    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick;
+    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+           type == QEvent::MouseButtonDblClick;
 }
 
 } // namespace
@@ -74,7 +75,8 @@ bool TForm::eventFilter(QObject *watched, QEvent *event)
 {
     // An exposed window paints its frame at once, after this filter: the strip beyond it follows.
     if (watched == windowHandle() && event->type() == QEvent::Expose)
-        QMetaObject::invokeMethod(this, [this] { X11Edges::carryOnPicture(this); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { X11Edges::carryOnPicture(this); }, Qt::QueuedConnection);
     if (watched != windowHandle() || m_redelivering || !isPressOrRelease(event->type()))
         return QWidget::eventFilter(watched, event);
     auto *mouse = static_cast<QMouseEvent *>(event);

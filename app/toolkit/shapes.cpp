@@ -2,8 +2,8 @@
 #include "toolkit/shapes.h"
 
 #include <QLinearGradient>
-#include <QPainter>
 #include <QPaintEngine>
+#include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
@@ -56,8 +56,8 @@ void extendToPictureEdges(QPainter &painter, const QWidget *shape, const QTransf
     const QWidget *window = shape->window();
     // Only the window's own picture: not a picture of a part of it, such as the bevel's.
     const QSizeF windowPixels = QSizeF(window->size()) * picture->devicePixelRatio();
-    if (picture->depth() != 32 || std::abs(picture->width() - windowPixels.width()) > 1
-        || std::abs(picture->height() - windowPixels.height()) > 1)
+    if (picture->depth() != 32 || std::abs(picture->width() - windowPixels.width()) > 1 ||
+        std::abs(picture->height() - windowPixels.height()) > 1)
         return;
     const QRect box = onDevicePixels(QRectF(shape->rect()), toDevice).toRect() & picture->rect();
     const QRectF windowRect(QPointF(shape->mapFrom(window, QPoint())), QSizeF(window->size()));
@@ -128,7 +128,9 @@ void TShape::paintEvent(QPaintEvent *)
         painter.fillPath(path, QColor::fromRgba(m_fill.color));
         break;
     case BrushKind::Gradient: {
-        const auto at = [&](QPointF f) { return QPointF(box.left() + f.x() * box.width(), box.top() + f.y() * box.height()); };
+        const auto at = [&](QPointF f) {
+            return QPointF(box.left() + f.x() * box.width(), box.top() + f.y() * box.height());
+        };
         QLinearGradient gradient(at(m_fill.gradient.start), at(m_fill.gradient.stop));
         gradient.setStops(m_fill.gradient.stops);
         painter.fillPath(path, gradient);

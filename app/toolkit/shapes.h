@@ -107,7 +107,8 @@ protected:
     QPainterPath outline(const QRectF &shapeRect) const override;
 
 private:
-    Toolkit::Corners m_corners = Toolkit::Corner::TopLeft | Toolkit::Corner::TopRight | Toolkit::Corner::BottomLeft | Toolkit::Corner::BottomRight;
+    Toolkit::Corners m_corners = Toolkit::Corner::TopLeft | Toolkit::Corner::TopRight | Toolkit::Corner::BottomLeft |
+                                 Toolkit::Corner::BottomRight;
 };
 
 // A circle as wide as the shorter side of its box, centred in the box.

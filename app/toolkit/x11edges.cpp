@@ -82,7 +82,9 @@ void carryOnPicture(QWidget *window)
 
 namespace X11Edges {
 
-void carryOnPicture(QWidget *) {}
+void carryOnPicture(QWidget *)
+{
+}
 
 } // namespace X11Edges
 
