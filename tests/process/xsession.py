@@ -227,8 +227,12 @@ class App:
         self.proc = spawn([program, *args], env=display.env(**env))
         self.window = None
 
-    def find_window(self, timeout=30):
-        """Waits until the window is shown and managed by the window manager; returns its id."""
+    def find_window(self, timeout=90):
+        """Waits until the window is shown and managed by the window manager; returns its id.
+
+        The wait is long because a loaded machine (a parallel test run starting several X servers
+        and programs at once) can take half a minute to show a window; a window that never comes
+        still fails."""
         def shown():
             if self.proc.poll() is not None:
                 raise RuntimeError("the program ended (code %s) before its window appeared" % self.proc.returncode)
