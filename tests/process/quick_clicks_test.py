@@ -59,10 +59,7 @@ def main():
         if not wait_until(all_open, 10, 0.05):
             fail("after six clicks back to back the screen shows %s" % board.describe(seen[0]))
         print("six clicks back to back: %s" % board.describe(seen[0]))
-        app.close()
-        code = app.wait_exit(10)
-    if code != 0:
-        fail("exit code %s after the window was closed, expected 0" % code)
+        app.close_and_expect_success()
 
 
 if __name__ == "__main__":

@@ -282,6 +282,13 @@ class App:
         """Closes the window as a desktop does: wmctrl asks the window manager, which asks the program."""
         self.display.tool("wmctrl", "-i", "-c", self.window)
 
+    def close_and_expect_success(self, timeout=10):
+        """Closes the window as a desktop does; the program must then end with exit code 0."""
+        self.close()
+        code = self.wait_exit(timeout)
+        if code != 0:
+            fail("the program ended with %s after its window was closed, expected exit code 0" % code)
+
     def wait_exit(self, timeout):
         try:
             return self.proc.wait(timeout)
